@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+// The top-level handler: runs an event handler and shows whatever escapes it in a message box,
+// so the program keeps running. Every handler connected to a signal is wrapped in it.
+namespace ErrorBoundary {
+
+// Runs fn; on an exception shows its text through Prompt::error and returns false.
+bool run(const std::function<void()>& fn);
+
+// Wraps a handler for connect(): guard([this] { Button10Click(); }).
+template <typename F> auto guard(F fn)
+{
+    return [fn](auto&&...) { run(fn); };
+}
+
+} // namespace ErrorBoundary

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QSerialPort;
+
+// The scale on a serial port: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control.
+class SerialScaleLink : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SerialScaleLink(QObject* parent = nullptr);
+    ~SerialScaleLink() override;
+
+    // Opens port number n (1 is the first port). An open port with the same number stays open.
+    // Throws std::runtime_error with the system's message when the port cannot be opened.
+    void open(int portNumber);
+    void close();
+    bool isOpen() const;
+    int portNumber() const { return m_number; }
+    QString deviceName() const;
+
+    bool send(const QByteArray& data);
+
+    // Port number n is /dev/ttyS<n-1> on Linux and COMn on Windows; tests put a pseudo-terminal here.
+    using Resolver = std::function<QString(int)>;
+    static void setResolver(Resolver resolver);
+    static QString deviceNameFor(int portNumber);
+
+Q_SIGNALS:
+    void dataReceived(const QByteArray& data);
+
+private:
+    QSerialPort* m_port;
+    int m_number = 0;
+};

@@ -1,0 +1,471 @@
+#include "TForm1.h"
+
+#include "AdminPage.h"
+#include "ConfigPage.h"
+#include "ErrorBoundary.h"
+#include "LoginPanel.h"
+#include "PictureButton.h"
+#include "Prompt.h"
+#include "SelectionGroup.h"
+#include "SelectionPanel.h"
+#include "TodayListsView.h"
+#include "WebcamView.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <QWindow>
+
+using ErrorBoundary::guard;
+
+namespace {
+
+enum Page { Videoansicht = 0, Konfiguration = 1, Administration = 2 };
+
+QFrame* panel(const char* name)
+{
+    auto* f = new QFrame;
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameShape(QFrame::StyledPanel);
+    return f;
+}
+
+// Sets a memo's text only when it differs, as a change handler expects.
+void setMemo(QPlainTextEdit* memo, const QString& text)
+{
+    if (memo->toPlainText() != text)
+        memo->setPlainText(text);
+}
+
+} // namespace
+
+TForm1::TForm1(const QString& appDir, QWidget* parent)
+    : QWidget(parent), m_appDir(QDir(appDir).absolutePath()), m_devices(m_log)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Pondamir Version 18.011"));
+    QFont f(QStringLiteral("Calibri"));
+    f.setFamilies({QStringLiteral("Calibri"), QStringLiteral("Carlito")});
+    f.setPointSize(10);
+    setFont(f);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    buildWindow();
+    wireScale();
+    resize(1237, 844);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm1::onFocusWindowChanged);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildWindow()
+{
+    auto* root = new QHBoxLayout(this);
+    root->setContentsMargins(8, 8, 8, 8);
+
+    auto* left = new QVBoxLayout;
+    m_selection = new SelectionGroup;
+    m_selection->setFixedWidth(270);
+    left->addWidget(m_selection, 1);
+    QFrame* panel2 = panel("Panel2");
+    auto* p2 = new QVBoxLayout(panel2);
+    auto* image5 = new PictureButton(QStringLiteral("Image5"), Icons::Kind::FirstWeighing, QStringLiteral("Erstwiegung"),
+                                     true, 64);
+    p2->addWidget(image5);
+    panel2->setFixedWidth(270);
+    left->addWidget(panel2);
+    root->addLayout(left);
+
+    m_centre = buildCentre();
+    root->addWidget(m_centre, 1);
+    root->addWidget(buildRightColumn());
+
+    m_panels[0] = new SelectionPanel("firmenauswahl", QStringLiteral("Firmenauswahl"), "firma_einfuegen", "Button1",
+                                     "Button2", "Button3", this);
+    m_panels[1] = new SelectionPanel("produktauswahl", QStringLiteral("Produktauswahl"), "produkt_einfuegen",
+                                     "Button4", "Button5", "Button6", this);
+    m_panels[2] = new SelectionPanel("fahrzeugauswahl", QStringLiteral("Fahrzeugauswahl"), "fahrzeug_einfuegen",
+                                     "Button7", "Button8", "Button9", this);
+    m_login = new LoginPanel(this);
+
+    connect(m_selection->image4, &QToolButton::clicked, this, guard([this] { auswahl_zuruecksetzen(); }));
+}
+
+QWidget* TForm1::buildWeightPanel()
+{
+    QFrame* p1 = panel("Panel1");
+    p1->setStyleSheet(QStringLiteral("#Panel1 { background: #10202e; border-radius: 6px; }"
+                                     " #Panel1 QLabel, #Panel1 QRadioButton, #Panel1 QGroupBox { color: white; }"));
+    auto* h = new QHBoxLayout(p1);
+    m_gewicht = new QLabel(QStringLiteral("0"));
+    m_gewicht->setObjectName(QStringLiteral("gewicht"));
+    m_gewicht->setAccessibleName(QStringLiteral("Gewicht"));
+    m_gewicht->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_gewicht->setMinimumWidth(300);
+    m_gewicht->setStyleSheet(QStringLiteral("color: #7CFC7C; font-size: 48pt; font-weight: bold;"
+                                            " font-family: 'Liberation Mono', monospace;"));
+    auto* kg = new QLabel(QStringLiteral("kg"));
+    kg->setObjectName(QStringLiteral("Label1"));
+    kg->setStyleSheet(QStringLiteral("font-size: 20pt;"));
+    auto* image7 = new PictureButton(QStringLiteral("Image7"), Icons::Kind::Zero, QStringLiteral("Null stellen"), false, 40);
+    connect(image7, &QToolButton::clicked, this, guard([this] { Image7Click(); }));
+
+    m_tara = new QLineEdit(QStringLiteral("0"));
+    m_tara->setObjectName(QStringLiteral("Tara"));
+    m_tara->setMaximumWidth(90);
+    auto* taraLabel = new QLabel(QStringLiteral("Tara:"));
+    taraLabel->setBuddy(m_tara);
+
+    auto* direction = new QGroupBox(QStringLiteral("Ein Aus"));
+    direction->setObjectName(QStringLiteral("einzelwiegungsart"));
+    auto* dl = new QVBoxLayout(direction);
+    m_ein = new QRadioButton(QStringLiteral("Ein"));
+    m_aus = new QRadioButton(QStringLiteral("Aus"));
+    m_ein->setChecked(true);
+    dl->addWidget(m_ein);
+    dl->addWidget(m_aus);
+
+    auto* image11 = new PictureButton(QStringLiteral("Image11"), Icons::Kind::SingleWeighing,
+                                      QStringLiteral("Einzelwiegung"), true, 40);
+    image11->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    image11->setStyleSheet(QStringLiteral("color: black;"));
+
+    h->addWidget(m_gewicht, 1);
+    h->addWidget(kg);
+    h->addWidget(image7);
+    h->addSpacing(12);
+    h->addWidget(taraLabel);
+    h->addWidget(m_tara);
+    h->addWidget(direction);
+    h->addWidget(image11);
+    return p1;
+}
+
+QWidget* TForm1::buildCentre()
+{
+    auto* centre = new QWidget;
+    auto* v = new QVBoxLayout(centre);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(buildWeightPanel());
+
+    m_anzeige = new QStackedWidget;
+    m_anzeige->setObjectName(QStringLiteral("anzeige"));
+
+    auto* videoPage = new QWidget;
+    videoPage->setObjectName(QStringLiteral("Videoansicht"));
+    auto* vl = new QVBoxLayout(videoPage);
+    vl->setContentsMargins(0, 0, 0, 0);
+    m_webcam = new WebcamView;
+    m_webcam->setObjectName(QStringLiteral("WebBrowser1"));
+    vl->addWidget(m_webcam);
+    m_panel5 = panel("Panel5");
+    m_panel5->setParent(videoPage);
+    m_panel5->setStyleSheet(QStringLiteral("#Panel5 { background: rgba(255,255,255,220); }"
+                                           " QLabel { font-size: 14pt; font-weight: bold; }"));
+    auto* p5 = new QGridLayout(m_panel5);
+    auto* numberValue = new QLabel;
+    numberValue->setObjectName(QStringLiteral("videowiegenummer"));
+    auto* weightValue = new QLabel;
+    weightValue->setObjectName(QStringLiteral("videogewicht"));
+    p5->addWidget(new QLabel(QStringLiteral("Wiegenummer:")), 0, 0);
+    p5->addWidget(numberValue, 0, 1);
+    p5->addWidget(new QLabel(QStringLiteral("Gewicht:")), 1, 0);
+    p5->addWidget(weightValue, 1, 1);
+    m_panel5->setGeometry(8, 8, 300, 70);
+    m_panel5->hide();
+    m_anzeige->addWidget(videoPage);
+
+    m_configPage = new ConfigPage;
+    m_configPage->setObjectName(QStringLiteral("Konfiguration"));
+    m_anzeige->addWidget(m_configPage);
+    connect(m_configPage->saveButton(), &QPushButton::clicked, this, guard([this] { Button10Click(); }));
+
+    m_admin = new AdminPage;
+    m_admin->setObjectName(QStringLiteral("Administration"));
+    m_anzeige->addWidget(m_admin);
+    connect(m_admin->abfragen, &QPushButton::clicked, this, guard([this] { Button17Click(); }));
+    v->addWidget(m_anzeige, 1);
+
+    auto* buttons = new QHBoxLayout;
+    const char* names[3] = {"videoansicht_erlauben", "konfiguration_erlauben", "administration_erlauben"};
+    const char* captions[3] = {"Videoansicht", "Konfiguration", "Administration"};
+    for (int i = 0; i < 3; ++i) {
+        m_pageButtons[i] = new QPushButton(QString::fromLatin1(captions[i]));
+        m_pageButtons[i]->setObjectName(QString::fromLatin1(names[i]));
+        m_pageButtons[i]->setCheckable(true);
+        m_pageButtons[i]->setAutoExclusive(true);
+        connect(m_pageButtons[i], &QPushButton::clicked, this, [this, i] { showPage(i); });
+        buttons->addWidget(m_pageButtons[i]);
+    }
+    m_pageButtons[0]->setChecked(true);
+    buttons->addStretch();
+    v->addLayout(buttons);
+
+    auto* info = new QGroupBox(QStringLiteral("Information"));
+    info->setObjectName(QStringLiteral("GroupBox5"));
+    auto* il = new QVBoxLayout(info);
+    m_fehlertext = new QLabel;
+    m_fehlertext->setObjectName(QStringLiteral("Fehlertext"));
+    m_fehlertext->setAccessibleName(QStringLiteral("Fehler"));
+    m_fehlertext->setWordWrap(true);
+    m_fehlertext->setStyleSheet(QStringLiteral("background: #d62020; color: white; font-size: 13pt;"
+                                               " font-weight: bold; padding: 6px;"));
+    m_fehlertext->hide();
+    m_serverfenster = new QPlainTextEdit;
+    m_serverfenster->setObjectName(QStringLiteral("serverfenster"));
+    m_serverfenster->setAccessibleName(QStringLiteral("Information"));
+    m_serverfenster->setReadOnly(true);
+    m_serverfenster->setMaximumBlockCount(10000);
+    m_serverfenster->setMaximumHeight(130);
+    il->addWidget(m_fehlertext);
+    il->addWidget(m_serverfenster);
+    v->addWidget(info);
+    connect(&m_log, &MessageLog::lineAppended, m_serverfenster, &QPlainTextEdit::appendPlainText);
+    return centre;
+}
+
+QWidget* TForm1::buildRightColumn()
+{
+    auto* right = new QWidget;
+    right->setFixedWidth(290);
+    auto* v = new QVBoxLayout(right);
+    v->setContentsMargins(0, 0, 0, 0);
+    QFrame* panel4 = panel("Panel4");
+    auto* p4 = new QVBoxLayout(panel4);
+    p4->addWidget(new PictureButton(QStringLiteral("Image9"), Icons::Kind::Evaluation, QStringLiteral("Auswertungen"),
+                                    true, 40));
+    v->addWidget(panel4);
+    m_lists = new TodayListsView;
+    v->addWidget(m_lists, 1);
+    QFrame* panel3 = panel("Panel3");
+    auto* p3 = new QVBoxLayout(panel3);
+    p3->addWidget(new PictureButton(QStringLiteral("Image6"), Icons::Kind::SecondWeighing,
+                                    QStringLiteral("Zweitwiegung"), true, 64));
+    v->addWidget(panel3);
+    return right;
+}
+
+void TForm1::wireScale()
+{
+    ReadCycle& cycle = m_devices.cycle();
+    connect(&cycle, &ReadCycle::weightChanged, m_gewicht, &QLabel::setText);
+    connect(&cycle, &ReadCycle::alibiChanged, this, [this](const QString& t) {
+        if (m_admin->alibitext->text() != t)
+            m_admin->alibitext->setText(t);
+    });
+    connect(m_admin->alibitext, &QLineEdit::textChanged, &cycle, &ReadCycle::setAlibi);
+    connect(&cycle, &ReadCycle::requestChanged, this, [this](const QString& t) {
+        if (m_admin->waagenanfrage->text() != t)
+            m_admin->waagenanfrage->setText(t);
+    });
+    connect(m_admin->waagenanfrage, &QLineEdit::textChanged, &cycle, &ReadCycle::setRequest);
+    connect(m_admin->gewichtsprotokoll, &QCheckBox::toggled, &cycle, &ReadCycle::setWeightLogging);
+    cycle.setStoreHandler([this] { wiegung_speichern(m_admin->wiegeart->text()); });
+
+    // A line written or pasted into a reply memo is handled like one received from the scale; the
+    // handler empties the memo again.
+    connect(m_admin->ausloeser, &QPlainTextEdit::textChanged, this, guard([this] {
+                const QString line = m_admin->ausloeser->toPlainText();
+                if (line.isEmpty())
+                    return;
+                {
+                    const QSignalBlocker block(m_admin->ausloeser);
+                    m_admin->ausloeser->clear();
+                }
+                m_devices.cycle().waage_antwort_ausloeserChange(line);
+            }));
+    connect(m_admin->memo1, &QPlainTextEdit::textChanged, this,
+            guard([this] { m_devices.cycle().waage_antwort_ausloeserChange(m_admin->ausloeser->toPlainText()); }));
+    connect(m_admin->laufend, &QPlainTextEdit::textChanged, this, guard([this] {
+                const QString line = m_admin->laufend->toPlainText();
+                if (line.isEmpty())
+                    return;
+                {
+                    const QSignalBlocker block(m_admin->laufend);
+                    m_admin->laufend->clear();
+                }
+                m_devices.cycle().waage_antwort_laufendChange(line);
+            }));
+    connect(m_admin->simulationAlibi, &QPushButton::clicked, this, guard([this] { Button13Click(); }));
+}
+
+void TForm1::showPage(int index)
+{
+    m_anzeige->setCurrentIndex(index);
+    m_pageButtons[index]->setChecked(true);
+}
+
+void TForm1::setFehlertext(const QString& text, bool visible)
+{
+    m_fehlertext->setText(text);
+    m_fehlertext->setVisible(visible);
+}
+
+void TForm1::FormCreate()
+{
+    // A failing step ends the creation; the station still opens its window.
+    ErrorBoundary::run([this] { openDatabase(); });
+}
+
+void TForm1::openDatabase()
+{
+    m_configOpen = false;
+    if (!m_db.isOpen()) {
+        m_db.open(QDir(m_appDir).filePath(QStringLiteral("Data/daten.db")), true);
+        ADOConnection1AfterConnect();
+    }
+    openKonfiguration();
+}
+
+void TForm1::ADOConnection1AfterConnect()
+{
+    // The user table and today's lists are opened here once they exist.
+}
+
+void TForm1::openKonfiguration()
+{
+    m_configOpen = false;
+    m_config = Configuration::load(m_db);
+    m_configOpen = true;
+    konfigurationAfterOpen();
+}
+
+void TForm1::konfigurationAfterOpen()
+{
+    const Configuration& c = m_config;
+    m_configPage->show(c);
+    m_login->setVisible(c.benutzersteuerung);
+    if (c.benutzersteuerung) {
+        placeOverlays();
+        m_login->raise();
+    }
+    m_serverfenster->setVisible(c.serverfenster);
+    if (c.video)
+        m_webcam->open(QUrl::fromUserInput(c.url_webcam));
+    m_devices.apply(c);
+}
+
+void TForm1::FormActivate()
+{
+    showPage(Videoansicht);
+    auswahl_zuruecksetzen();
+    if (!m_configOpen)
+        ErrorBoundary::run([this] { openDatabase(); });
+}
+
+void TForm1::Button10Click()
+{
+    Configuration changed = m_config;
+    QString error;
+    if (!m_configPage->collect(changed, error)) {
+        Prompt::instance().message(error);
+        return;
+    }
+    changed.save(m_db, changed.wiegenummer != m_config.wiegenummer);
+    openKonfiguration();
+}
+
+void TForm1::Image7Click()
+{
+    m_devices.cycle().setRequest(QStringLiteral("Z"));
+}
+
+void TForm1::Button13Click()
+{
+    m_admin->wiegeart->setText(QStringLiteral("Einzelwiegung"));
+    const QString weight = m_gewicht->text().rightJustified(10, QLatin1Char(' '));
+    setMemo(m_admin->ausloeser,
+            QStringLiteral("PIDST,1,") + weight + QStringLiteral("Kg,        8300Kg,DEMO0-DEMO02 \r\n"));
+}
+
+void TForm1::Button17Click()
+{
+    const QPoint p = frameGeometry().topLeft();
+    findChild<QLabel*>(QStringLiteral("Label33"))->setText(QStringLiteral("%1/%2").arg(p.x()).arg(p.y()));
+}
+
+void TForm1::auswahl_zuruecksetzen()
+{
+    for (QLabel* l : {m_selection->firmaHand, m_selection->produktHand, m_selection->fahrzeugHand,
+                      m_selection->firmaGewaehlt, m_selection->firmaAdresse, m_selection->firmaPlzOrt,
+                      m_selection->firmaId, m_selection->produktGewaehlt, m_selection->produktId,
+                      m_selection->fahrzeugGewaehlt, m_selection->fahrzeugId})
+        l->clear();
+    m_admin->graireader->clear();
+    m_admin->wiegeart->clear();
+    m_admin->alibitext->clear();
+}
+
+void TForm1::wiegung_speichern(const QString& kind)
+{
+    Q_UNUSED(kind)
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    m_devices.shutdown();
+    event->accept();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    placeOverlays();
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        FormActivate();
+    }
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeOverlays();
+}
+
+void TForm1::placeOverlays()
+{
+    m_login->setGeometry(rect());
+    // The entry panels lie over the page area of the centre, one beside the other.
+    const QRect area(m_centre->mapTo(this, m_anzeige->geometry().topLeft()), m_anzeige->size());
+    const int w = qMin(300, area.width() / 3 - 8);
+    for (int i = 0; i < 3; ++i)
+        m_panels[i]->setGeometry(area.left() + 8 + i * (w + 8), area.top() + 8, w, 150);
+}
+
+void TForm1::onFocusWindowChanged(QWindow* window)
+{
+    if (!window)
+        return;
+    if (window != windowHandle()) {
+        m_lastOtherWindow = window;
+        m_lastOtherWasModal = window->modality() != Qt::NonModal;
+        return;
+    }
+    // Coming back from another window of the station counts as activation, coming back from a modal
+    // dialog does not.
+    const bool fromOurWindow = m_lastOtherWindow != nullptr;
+    const bool wasModal = m_lastOtherWasModal;
+    m_lastOtherWindow = nullptr;
+    if (fromOurWindow && !wasModal)
+        ErrorBoundary::run([this] { FormActivate(); });
+}

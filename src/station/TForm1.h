@@ -1,0 +1,106 @@
+#pragma once
+
+#include "Configuration.h"
+#include "Database.h"
+#include "DeviceHub.h"
+#include "MessageLog.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class AdminPage;
+class ConfigPage;
+class LoginPanel;
+class PictureButton;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QWindow;
+class SelectionGroup;
+class SelectionPanel;
+class TodayListsView;
+class WebcamView;
+
+// The main window of the weighing station. Its controls hold the state of the weighing in progress
+// and are named as the other windows and the tests know them; the work is done by the device hub,
+// the read cycle and the other parts' logic.
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+public:
+    // appDir is the station's folder: Data/daten.db and Dokumentation/ lie below it.
+    explicit TForm1(const QString& appDir, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    QString appDir() const { return m_appDir; }
+    Database& database() { return m_db; }
+    MessageLog& messageLog() { return m_log; }
+    DeviceHub& devices() { return m_devices; }
+    // The configuration row as read when the configuration query was last opened.
+    const Configuration& configuration() const { return m_config; }
+    bool isConfigurationOpen() const { return m_configOpen; }
+
+    // The red error panel: shown with its caption, or hidden.
+    void setFehlertext(const QString& text, bool visible);
+
+    // Handlers named as the operator's actions are.
+    void FormCreate();
+    void FormActivate();
+    void konfigurationAfterOpen();
+    void Button10Click();
+    void Image7Click();
+    void Button13Click();
+    void Button17Click();
+    void auswahl_zuruecksetzen();
+    // Stores the weighing of kind after a triggered reply.
+    void wiegung_speichern(const QString& kind);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildWindow();
+    QWidget* buildWeightPanel();
+    QWidget* buildCentre();
+    QWidget* buildRightColumn();
+    void wireScale();
+    void showPage(int index);
+    void openDatabase();
+    void ADOConnection1AfterConnect();
+    void openKonfiguration();
+    void onFocusWindowChanged(QWindow* window);
+    void placeOverlays();
+
+    QString m_appDir;
+    Database m_db;
+    MessageLog m_log;
+    DeviceHub m_devices;
+    Configuration m_config;
+    bool m_configOpen = false;
+    bool m_activatedOnce = false;
+    QPointer<QWindow> m_lastOtherWindow;
+    bool m_lastOtherWasModal = false;
+
+    SelectionGroup* m_selection = nullptr;
+    SelectionPanel* m_panels[3] = {};
+    LoginPanel* m_login = nullptr;
+    QLabel* m_gewicht = nullptr;
+    QLineEdit* m_tara = nullptr;
+    QRadioButton* m_ein = nullptr;
+    QRadioButton* m_aus = nullptr;
+    QStackedWidget* m_anzeige = nullptr;
+    QPushButton* m_pageButtons[3] = {};
+    WebcamView* m_webcam = nullptr;
+    QWidget* m_panel5 = nullptr;
+    ConfigPage* m_configPage = nullptr;
+    AdminPage* m_admin = nullptr;
+    QPlainTextEdit* m_serverfenster = nullptr;
+    QLabel* m_fehlertext = nullptr;
+    TodayListsView* m_lists = nullptr;
+    QWidget* m_centre = nullptr;
+};

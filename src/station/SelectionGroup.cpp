@@ -45,26 +45,38 @@ SelectionGroup::SelectionGroup(QWidget* parent) : QGroupBox(QStringLiteral("Ausw
     produktGewaehlt = valueLabel("produkt_gewaehlt", QStringLiteral("Produkt"), true);
     fahrzeugGewaehlt = valueLabel("Fahrzeug_gewaehlt", QStringLiteral("Fahrzeug"), true);
 
+    auto caption = [](const QString& text, QWidget* value) {
+        auto* l = new QLabel(text);
+        l->setStyleSheet(QStringLiteral("color: #555;"));
+        l->setBuddy(value);
+        return l;
+    };
     auto* firmaBox = new QVBoxLayout;
+    firmaBox->addWidget(caption(QStringLiteral("Firma:"), firmaGewaehlt));
     firmaBox->addWidget(firmaGewaehlt);
     firmaBox->addWidget(firmaAdresse);
     firmaBox->addWidget(firmaPlzOrt);
+    auto* produktBox = new QVBoxLayout;
+    produktBox->addWidget(caption(QStringLiteral("Produkt:"), produktGewaehlt));
+    produktBox->addWidget(produktGewaehlt);
+    auto* fahrzeugBox = new QVBoxLayout;
+    fahrzeugBox->addWidget(caption(QStringLiteral("Fahrzeug:"), fahrzeugGewaehlt));
+    fahrzeugBox->addWidget(fahrzeugGewaehlt);
     g->addWidget(image1, 0, 0, Qt::AlignTop);
-    g->addLayout(firmaBox, 0, 1);
+    g->addLayout(firmaBox, 0, 1, Qt::AlignTop);
     g->addWidget(image2, 1, 0, Qt::AlignTop);
-    g->addWidget(produktGewaehlt, 1, 1);
+    g->addLayout(produktBox, 1, 1, Qt::AlignTop);
     g->addWidget(image3, 2, 0, Qt::AlignTop);
-    g->addWidget(fahrzeugGewaehlt, 2, 1);
+    g->addLayout(fahrzeugBox, 2, 1, Qt::AlignTop);
     g->setColumnStretch(1, 1);
-    g->setRowMinimumHeight(0, 80);
-    g->setRowMinimumHeight(1, 60);
-    g->setRowMinimumHeight(2, 60);
-    g->addWidget(image4, 3, 0, 1, 2);
+    g->setVerticalSpacing(18);
+    g->setRowStretch(3, 1);
+    g->addWidget(image4, 4, 0, 1, 2);
 
     kennwortAendern = new QPushButton(QStringLiteral("Kennwort ändern"));
     kennwortAendern->setObjectName(QStringLiteral("kennwort_aendern"));
     kennwortAendern->hide();
-    g->addWidget(kennwortAendern, 4, 0, 1, 2);
+    g->addWidget(kennwortAendern, 5, 0, 1, 2);
 
     firmaId = hidden("firma_gewaehlt_id", this);
     produktId = hidden("produkt_gewaehlt_id", this);

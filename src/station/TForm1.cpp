@@ -84,14 +84,14 @@ void TForm1::buildWindow()
 
     auto* left = new QVBoxLayout;
     m_selection = new SelectionGroup;
-    m_selection->setFixedWidth(270);
+    m_selection->setFixedWidth(250);
     left->addWidget(m_selection, 1);
     QFrame* panel2 = panel("Panel2");
     auto* p2 = new QVBoxLayout(panel2);
     auto* image5 = new PictureButton(QStringLiteral("Image5"), Icons::Kind::FirstWeighing, QStringLiteral("Erstwiegung"),
                                      true, 64);
     p2->addWidget(image5);
-    panel2->setFixedWidth(270);
+    panel2->setFixedWidth(250);
     left->addWidget(panel2);
     root->addLayout(left);
 
@@ -120,7 +120,7 @@ QWidget* TForm1::buildWeightPanel()
     m_gewicht->setObjectName(QStringLiteral("gewicht"));
     m_gewicht->setAccessibleName(QStringLiteral("Gewicht"));
     m_gewicht->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_gewicht->setMinimumWidth(300);
+    m_gewicht->setMinimumWidth(240);
     m_gewicht->setStyleSheet(QStringLiteral("color: #7CFC7C; font-size: 48pt; font-weight: bold;"
                                             " font-family: 'Liberation Mono', monospace;"));
     auto* kg = new QLabel(QStringLiteral("kg"));
@@ -132,6 +132,7 @@ QWidget* TForm1::buildWeightPanel()
     m_tara = new QLineEdit(QStringLiteral("0"));
     m_tara->setObjectName(QStringLiteral("Tara"));
     m_tara->setMaximumWidth(90);
+    m_tara->setStyleSheet(QStringLiteral("font-size: 14pt;"));
     auto* taraLabel = new QLabel(QStringLiteral("Tara:"));
     taraLabel->setBuddy(m_tara);
 
@@ -246,7 +247,7 @@ QWidget* TForm1::buildCentre()
 QWidget* TForm1::buildRightColumn()
 {
     auto* right = new QWidget;
-    right->setFixedWidth(290);
+    right->setFixedWidth(345);
     auto* v = new QVBoxLayout(right);
     v->setContentsMargins(0, 0, 0, 0);
     QFrame* panel4 = panel("Panel4");

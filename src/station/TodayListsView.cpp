@@ -36,6 +36,9 @@ const char* const Captions[3] = {"Wiegenr.:", "Produkt:", "KFZ:"};
 TodayListsView::TodayListsView(QWidget* parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("TabbedNotebook1"));
+    setUsesScrollButtons(false);
+    setElideMode(Qt::ElideNone);
+    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 3px; font-size: 9pt; }"));
     for (int i = 0; i < 3; ++i) {
         const PageNames& n = Names[i];
         auto* page = new QWidget;

@@ -418,7 +418,7 @@ void TForm1::auswahl_zuruecksetzen()
 
 void TForm1::wiegung_speichern(const QString& kind)
 {
-    Q_UNUSED(kind)
+    m_log.append(kind);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

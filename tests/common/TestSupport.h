@@ -70,5 +70,31 @@ private:
     int m_connections = 0;
 };
 
+// A serial device on a pseudo-terminal: the code under test opens slaveName(); the test reads and
+// answers on the master side.
+class PtyDevice : public QObject
+{
+    Q_OBJECT
+public:
+    PtyDevice();
+    ~PtyDevice() override;
+    QString slaveName() const { return m_slave; }
+    QByteArray received() const { return m_received; }
+    QList<QByteArray> lines() const;
+    void clearReceived() { m_received.clear(); }
+    void send(const QByteArray& data);
+    std::function<QByteArray(const QByteArray&)> answer;
+
+private:
+    int m_master = -1;
+    int m_keep = -1;
+    QString m_slave;
+    QByteArray m_received;
+    QByteArray m_pending;
+};
+
+// Splits received bytes into lines, line feed included.
+QList<QByteArray> splitLines(const QByteArray& bytes);
+
 // Waits until cond holds or timeoutMs passes, processing events.
 bool waitFor(const std::function<bool()>& cond, int timeoutMs = 3000);

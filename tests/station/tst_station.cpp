@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QtTest>
 
 class StationTest : public QObject
@@ -248,6 +249,113 @@ private Q_SLOTS:
         QCOMPARE(memo->blockCount(), 10000);
         QVERIFY(memo->toPlainText().endsWith(QStringLiteral("\n10049")));
         QVERIFY(memo->toPlainText().startsWith(QStringLiteral("50\n")));
+    }
+
+    void scaleRepliesReachTheWindow()
+    {
+        ScriptedPrompt prompt;
+        FakeTcpDevice scale;
+        FakeTcpDevice display;
+        TempStation st;
+        st.prepare({QStringLiteral("update konfiguration set waage=1, schnittstelle_waage='TCP-IP',"
+                                   " ip_waage='127.0.0.1', port_waage=%1, zusatzanzeige=1,"
+                                   " ip_zusatzanzeige='127.0.0.1', port_zusatzanzeige=%2")
+                        .arg(scale.port())
+                        .arg(display.port())});
+        TForm1 f(st.path());
+        QVERIFY(waitFor([&] { return scale.lines().size() == 1; })); // the cycle started on connecting
+
+        // Saving the configuration puts no second request in flight.
+        child<QPushButton>(&f, "Button10")->click();
+        child<QPushButton>(&f, "Button10")->click();
+        QTest::qWait(100);
+        QCOMPARE(scale.lines().size(), 1);
+
+        child<QCheckBox>(&f, "gewichtsprotokoll")->setChecked(true);
+        child<QToolButton>(&f, "Image7")->click();
+        scale.send("ST,GS,   123.5,kg\r\n");
+        QVERIFY(waitFor([&] { return scale.lines().size() == 2; }));
+        QCOMPARE(scale.lines()[1], QByteArray("Z\r\n"));
+        QCOMPARE(child<QLabel>(&f, "gewicht")->text(), QStringLiteral("123,5"));
+        QVERIFY(log(f).endsWith(QStringLiteral("L:123,5")));
+        QVERIFY(waitFor([&] { return display.received() == "ST,GS,   123,5,kg\r\n"; }));
+        QCOMPARE(child<QLineEdit>(&f, "Waagenanfrage")->text(), QStringLiteral("READ"));
+
+        // "Simulation Alibi" hands the weight on display and its alibi to the weighing.
+        child<QPushButton>(&f, "Button13")->click();
+        QCOMPARE(child<QLineEdit>(&f, "Alibitext")->text(), QStringLiteral("DEMO0-DEMO02"));
+        QVERIFY(log(f).endsWith(QStringLiteral("\nEinzelwiegung")));
+        QCOMPARE(child<QLabel>(&f, "gewicht")->text(), QStringLiteral("123,5"));
+        QCOMPARE(child<QPlainTextEdit>(&f, "waage_antwort_ausloeser")->toPlainText(), QString());
+        // The cycle still has exactly one request out ("Z" is unanswered).
+        QTest::qWait(50);
+        QCOMPARE(scale.lines().size(), 2);
+
+        // Typing into the request edit sends the text at the next turn.
+        child<QLineEdit>(&f, "Waagenanfrage")->setText(QStringLiteral("TEST"));
+        scale.send("Z OK\r\n");
+        QVERIFY(waitFor([&] { return scale.lines().size() == 3; }));
+        QCOMPARE(scale.lines()[2], QByteArray("TEST\r\n"));
+
+        // A reply pasted into the live memo is handled like one received.
+        child<QPlainTextEdit>(&f, "waage_antwort_laufend")->setPlainText(QStringLiteral("ST,GS,     777,kg\r\n"));
+        QCOMPARE(child<QLabel>(&f, "gewicht")->text(), QStringLiteral("777"));
+        QCOMPARE(child<QPlainTextEdit>(&f, "waage_antwort_laufend")->toPlainText(), QString());
+    }
+
+    void noScaleNoRequests()
+    {
+        ScriptedPrompt prompt;
+        FakeTcpDevice scale;
+        TempStation st;
+        st.prepare({QStringLiteral("update konfiguration set waage=0, schnittstelle_waage='TCP-IP',"
+                                   " ip_waage='127.0.0.1', port_waage=%1")
+                        .arg(scale.port())});
+        TForm1 f(st.path());
+        child<QPushButton>(&f, "Button13")->click();
+        QTest::qWait(150);
+        QCOMPARE(scale.connectionCount(), 0);
+        QCOMPARE(scale.received(), QByteArray());
+    }
+
+    void serialScaleStartsItsCycle()
+    {
+        ScriptedPrompt prompt;
+        PtyDevice pty;
+        const QString name = pty.slaveName();
+        int asked = -1;
+        SerialScaleLink::setResolver([name, &asked](int n) {
+            asked = n;
+            return name;
+        });
+        TempStation st;
+        st.prepare({QStringLiteral("update konfiguration set waage=1, schnittstelle_waage='SERIELL', port_waage=3")});
+        TForm1 f(st.path());
+        QCOMPARE(asked, 3);
+        QVERIFY(f.devices().serial().isOpen());
+        QVERIFY(waitFor([&] { return pty.lines().size() == 1; }));
+        QCOMPARE(pty.lines()[0], QByteArray("READ\r\n"));
+        // Saving keeps the open port and sends no extra request.
+        child<QPushButton>(&f, "Button10")->click();
+        QTest::qWait(100);
+        QCOMPARE(pty.lines().size(), 1);
+        QCOMPARE(prompt.errors, QStringList());
+        SerialScaleLink::setResolver(nullptr);
+    }
+
+    void missingSerialPortIsReportedAndTheReaderNotConnected()
+    {
+        ScriptedPrompt prompt;
+        SerialScaleLink::setResolver([](int) { return QStringLiteral("/dev/pondamir-no-such-port"); });
+        FakeTcpDevice reader;
+        TempStation st;
+        st.prepare({QStringLiteral("update konfiguration set waage=1, schnittstelle_waage='SERIELL', port_waage=1,"
+                                   " rfid=1, rfid_ip='127.0.0.1'")});
+        TForm1 f(st.path());
+        QCOMPARE(prompt.errors.size(), 1);
+        QVERIFY(prompt.errors[0].contains(QStringLiteral("/dev/pondamir-no-such-port")));
+        QVERIFY(!log(f).contains(QStringLiteral("Reader")));
+        SerialScaleLink::setResolver(nullptr);
     }
 
     void coordinatesOfTheWindow()

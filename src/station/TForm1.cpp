@@ -4,12 +4,14 @@
 #include "ConfigPage.h"
 #include "ErrorBoundary.h"
 #include "LoginPanel.h"
+#include "MessageWindow.h"
 #include "PictureButton.h"
 #include "Prompt.h"
 #include "SelectionGroup.h"
 #include "SelectionPanel.h"
 #include "TodayListsView.h"
 #include "WebcamView.h"
+#include "WeightDisplay.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -116,13 +118,10 @@ QWidget* TForm1::buildWeightPanel()
     p1->setStyleSheet(QStringLiteral("#Panel1 { background: #10202e; border-radius: 6px; }"
                                      " #Panel1 QLabel, #Panel1 QRadioButton, #Panel1 QGroupBox { color: white; }"));
     auto* h = new QHBoxLayout(p1);
-    m_gewicht = new QLabel(QStringLiteral("0"));
+    m_gewicht = new WeightDisplay;
     m_gewicht->setObjectName(QStringLiteral("gewicht"));
-    m_gewicht->setAccessibleName(QStringLiteral("Gewicht"));
-    m_gewicht->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_gewicht->setMinimumWidth(240);
-    m_gewicht->setStyleSheet(QStringLiteral("color: #7CFC7C; font-size: 48pt; font-weight: bold;"
-                                            " font-family: 'Liberation Mono', monospace;"));
+    m_gewicht->setText(QStringLiteral("0"));
+    m_devices.cycle().setWeight(QStringLiteral("0"));
     auto* kg = new QLabel(QStringLiteral("kg"));
     kg->setObjectName(QStringLiteral("Label1"));
     kg->setStyleSheet(QStringLiteral("font-size: 20pt;"));
@@ -231,16 +230,14 @@ QWidget* TForm1::buildCentre()
     m_fehlertext->setStyleSheet(QStringLiteral("background: #d62020; color: white; font-size: 13pt;"
                                                " font-weight: bold; padding: 6px;"));
     m_fehlertext->hide();
-    m_serverfenster = new QPlainTextEdit;
+    m_serverfenster = new MessageWindow;
     m_serverfenster->setObjectName(QStringLiteral("serverfenster"));
     m_serverfenster->setAccessibleName(QStringLiteral("Information"));
-    m_serverfenster->setReadOnly(true);
-    m_serverfenster->setMaximumBlockCount(10000);
     m_serverfenster->setMaximumHeight(130);
     il->addWidget(m_fehlertext);
     il->addWidget(m_serverfenster);
     v->addWidget(info);
-    connect(&m_log, &MessageLog::lineAppended, m_serverfenster, &QPlainTextEdit::appendPlainText);
+    connect(&m_log, &MessageLog::lineAppended, m_serverfenster, &MessageWindow::appendLine);
     return centre;
 }
 
@@ -268,7 +265,7 @@ QWidget* TForm1::buildRightColumn()
 void TForm1::wireScale()
 {
     ReadCycle& cycle = m_devices.cycle();
-    connect(&cycle, &ReadCycle::weightChanged, m_gewicht, &QLabel::setText);
+    connect(&cycle, &ReadCycle::weightChanged, m_gewicht, &WeightDisplay::setText);
     connect(&cycle, &ReadCycle::alibiChanged, this, [this](const QString& t) {
         if (m_admin->alibitext->text() != t)
             m_admin->alibitext->setText(t);
@@ -393,7 +390,7 @@ void TForm1::Image7Click()
 void TForm1::Button13Click()
 {
     m_admin->wiegeart->setText(QStringLiteral("Einzelwiegung"));
-    const QString weight = m_gewicht->text().rightJustified(10, QLatin1Char(' '));
+    const QString weight = m_devices.cycle().weight().rightJustified(10, QLatin1Char(' '));
     setMemo(m_admin->ausloeser,
             QStringLiteral("PIDST,1,") + weight + QStringLiteral("Kg,        8300Kg,DEMO0-DEMO02 \r\n"));
 }

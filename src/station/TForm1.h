@@ -11,6 +11,7 @@
 class AdminPage;
 class ConfigPage;
 class LoginPanel;
+class MessageWindow;
 class PictureButton;
 class QLabel;
 class QLineEdit;
@@ -23,6 +24,7 @@ class SelectionGroup;
 class SelectionPanel;
 class TodayListsView;
 class WebcamView;
+class WeightDisplay;
 
 // The main window of the weighing station. Its controls hold the state of the weighing in progress
 // and are named as the other windows and the tests know them; the work is done by the device hub,
@@ -89,7 +91,7 @@ private:
     SelectionGroup* m_selection = nullptr;
     SelectionPanel* m_panels[3] = {};
     LoginPanel* m_login = nullptr;
-    QLabel* m_gewicht = nullptr;
+    WeightDisplay* m_gewicht = nullptr;
     QLineEdit* m_tara = nullptr;
     QRadioButton* m_ein = nullptr;
     QRadioButton* m_aus = nullptr;
@@ -99,7 +101,7 @@ private:
     QWidget* m_panel5 = nullptr;
     ConfigPage* m_configPage = nullptr;
     AdminPage* m_admin = nullptr;
-    QPlainTextEdit* m_serverfenster = nullptr;
+    MessageWindow* m_serverfenster = nullptr;
     QLabel* m_fehlertext = nullptr;
     TodayListsView* m_lists = nullptr;
     QWidget* m_centre = nullptr;

@@ -1,7 +1,9 @@
 #include "AdminPage.h"
 #include "DeviceHub.h"
+#include "MessageWindow.h"
 #include "Query.h"
 #include "TForm1.h"
+#include "WeightDisplay.h"
 #include "TestSupport.h"
 
 #include <QCheckBox>
@@ -28,7 +30,12 @@ class StationTest : public QObject
         return c;
     }
 
-    static QString log(TForm1& f) { return child<QPlainTextEdit>(&f, "serverfenster")->toPlainText(); }
+    static QString log(TForm1& f)
+    {
+        auto* w = child<MessageWindow>(&f, "serverfenster");
+        w->flush();
+        return w->toPlainText();
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -243,9 +250,15 @@ private Q_SLOTS:
         ScriptedPrompt prompt;
         TempStation st;
         TForm1 f(st.path());
-        for (int i = 0; i < 10050; ++i)
+        auto* memo = child<MessageWindow>(&f, "serverfenster");
+        for (int i = 0; i < 10020; ++i) {
             f.messageLog().append(QString::number(i));
-        auto* memo = child<QPlainTextEdit>(&f, "serverfenster");
+            if (i == 5000)
+                memo->flush();
+        }
+        for (int i = 10020; i < 10050; ++i)
+            f.messageLog().append(QString::number(i));
+        memo->flush();
         QCOMPARE(memo->blockCount(), 10000);
         QVERIFY(memo->toPlainText().endsWith(QStringLiteral("\n10049")));
         QVERIFY(memo->toPlainText().startsWith(QStringLiteral("50\n")));
@@ -276,7 +289,7 @@ private Q_SLOTS:
         scale.send("ST,GS,   123.5,kg\r\n");
         QVERIFY(waitFor([&] { return scale.lines().size() == 2; }));
         QCOMPARE(scale.lines()[1], QByteArray("Z\r\n"));
-        QCOMPARE(child<QLabel>(&f, "gewicht")->text(), QStringLiteral("123,5"));
+        QCOMPARE(child<WeightDisplay>(&f, "gewicht")->text(), QStringLiteral("123,5"));
         QVERIFY(log(f).endsWith(QStringLiteral("L:123,5")));
         QVERIFY(waitFor([&] { return display.received() == "ST,GS,   123,5,kg\r\n"; }));
         QCOMPARE(child<QLineEdit>(&f, "Waagenanfrage")->text(), QStringLiteral("READ"));
@@ -285,7 +298,7 @@ private Q_SLOTS:
         child<QPushButton>(&f, "Button13")->click();
         QCOMPARE(child<QLineEdit>(&f, "Alibitext")->text(), QStringLiteral("DEMO0-DEMO02"));
         QVERIFY(log(f).endsWith(QStringLiteral("\nEinzelwiegung")));
-        QCOMPARE(child<QLabel>(&f, "gewicht")->text(), QStringLiteral("123,5"));
+        QCOMPARE(child<WeightDisplay>(&f, "gewicht")->text(), QStringLiteral("123,5"));
         QCOMPARE(child<QPlainTextEdit>(&f, "waage_antwort_ausloeser")->toPlainText(), QString());
         // The cycle still has exactly one request out ("Z" is unanswered).
         QTest::qWait(50);
@@ -299,7 +312,7 @@ private Q_SLOTS:
 
         // A reply pasted into the live memo is handled like one received.
         child<QPlainTextEdit>(&f, "waage_antwort_laufend")->setPlainText(QStringLiteral("ST,GS,     777,kg\r\n"));
-        QCOMPARE(child<QLabel>(&f, "gewicht")->text(), QStringLiteral("777"));
+        QCOMPARE(child<WeightDisplay>(&f, "gewicht")->text(), QStringLiteral("777"));
         QCOMPARE(child<QPlainTextEdit>(&f, "waage_antwort_laufend")->toPlainText(), QString());
     }
 

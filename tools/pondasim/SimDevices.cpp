@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QPainter>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstdlib>
@@ -21,11 +22,17 @@ SimScaleServer::SimScaleServer(ScaleEngine& engine, quint16 port, QObject* paren
             connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
             connect(s, &QTcpSocket::readyRead, this, [this, s] {
                 const QByteArray reply = m_engine.receive(s->readAll());
-                if (!reply.isEmpty()) {
-                    ++m_requests;
-                    s->write(reply);
-                    Q_EMIT activity();
-                }
+                if (reply.isEmpty())
+                    return;
+                ++m_requests;
+                // A real scale on 9600 baud answers about 50 times a second.
+                QPointer<QTcpSocket> guard(s);
+                QTimer::singleShot(ReplyDelayMs, this, [this, guard, reply] {
+                    if (guard) {
+                        guard->write(reply);
+                        Q_EMIT activity();
+                    }
+                });
             });
         }
     });
@@ -60,10 +67,12 @@ SimPtyScale::SimPtyScale(ScaleEngine& engine, QObject* parent) : QObject(parent)
         if (n <= 0)
             return;
         const QByteArray reply = m_engine.receive(QByteArray(buf, int(n)));
-        if (!reply.isEmpty()) {
+        if (reply.isEmpty())
+            return;
+        QTimer::singleShot(ReplyDelayMs, this, [this, reply] {
             [[maybe_unused]] ssize_t w = ::write(m_master, reply.constData(), size_t(reply.size()));
             Q_EMIT activity();
-        }
+        });
     });
 }
 

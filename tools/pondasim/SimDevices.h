@@ -11,6 +11,9 @@
 
 class QSocketNotifier;
 
+// The pause before the simulated scale answers a request.
+constexpr int ReplyDelayMs = 20;
+
 // The scale on TCP: every client talks to the same engine.
 class SimScaleServer : public QObject
 {

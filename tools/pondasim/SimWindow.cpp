@@ -95,7 +95,13 @@ SimWindow::SimWindow(QWidget* parent) : QWidget(parent)
                                                                     : QStringLiteral("Kein Client verbunden."));
     });
     connect(m_display, &SimDisplayServer::lineReceived, this, [this](const QString& line) {
-        m_displayLine->setText(line);
+        // The display shows the weight field of the line it receives.
+        QString weight = line;
+        if (weight.startsWith(QLatin1String("ST,GS,")))
+            weight = weight.mid(6);
+        if (weight.endsWith(QLatin1String(",kg")))
+            weight.chop(3);
+        m_displayLine->setText(weight.trimmed() + QStringLiteral(" kg"));
         m_displayLog->appendPlainText(line);
     });
     auto* timer = new QTimer(this);
@@ -103,6 +109,7 @@ SimWindow::SimWindow(QWidget* parent) : QWidget(parent)
     timer->start(500);
     refreshStatus();
     resize(560, 520);
+    move(0, 0);
 }
 
 void SimWindow::setWeight(double kg)

@@ -2,6 +2,10 @@
 
 #include "AdminPage.h"
 #include "ConfigPage.h"
+#include "ItemWindows.h"
+#include "Modal.h"
+#include "SearchWindows.h"
+#include "Tfirmaanlegen.h"
 #include "ErrorBoundary.h"
 #include "LoginPanel.h"
 #include "MessageWindow.h"
@@ -75,6 +79,78 @@ TForm1::TForm1(const QString& appDir, QWidget* parent)
 
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm1::onFocusWindowChanged);
     FormCreate();
+    createDialogs();
+    wireSelection();
+}
+
+QString TForm1::photoDir() const
+{
+    return QDir(m_appDir).filePath(QStringLiteral("Dokumentation"));
+}
+
+void TForm1::createDialogs()
+{
+    m_firmaanlegen = new Tfirmaanlegen(m_db, photoDir(), this);
+    m_firmenauswahl = new TFirmenauswahlmaske(m_db, m_selection, *m_firmaanlegen, this);
+    m_produktanlegen = new Tproduktanlegen(m_db, this);
+    m_produktanpassen = new Tproduktanpassen(m_db, this);
+    m_produktauswahl = new Tproduktauswahlmaske(m_db, m_selection, *m_produktanlegen, *m_produktanpassen, this);
+    m_fahrzeuganlegen = new Tfahrzeuganlegen(m_db, this);
+    m_fahrzeuganpassen = new Tfahrzeuganpassen(m_db, this);
+    m_fahrzeugauswahl = new TFahrzeugauswahlmaske(m_db, m_selection, *m_fahrzeuganlegen, *m_fahrzeuganpassen, this);
+}
+
+void TForm1::wireSelection()
+{
+    QLabel* labels[Selection::Tara] = {m_group->firmaHand,   m_group->produktHand,
+                                       m_group->fahrzeugHand, m_group->firmaGewaehlt,
+                                       m_group->firmaAdresse, m_group->firmaPlzOrt,
+                                       m_group->firmaId,      m_group->produktGewaehlt,
+                                       m_group->produktId,    m_group->fahrzeugGewaehlt,
+                                       m_group->fahrzeugId};
+    std::vector<QLabel*> byItem(labels, labels + Selection::Tara);
+    connect(&m_selection, &Selection::changed, this, [this, byItem](Selection::Item item, const QString& value) {
+        if (item == Selection::Tara) {
+            if (m_tara->text() != value)
+                m_tara->setText(value);
+        } else {
+            byItem[size_t(item)]->setText(value);
+        }
+    });
+    connect(m_tara, &QLineEdit::textChanged, this, [this](const QString& t) { m_selection.set(Selection::Tara, t); });
+
+    QDialog* searches[3] = {m_firmenauswahl, m_produktauswahl, m_fahrzeugauswahl};
+    PictureButton* openers[3] = {m_group->image1, m_group->image2, m_group->image3};
+    for (int i = 0; i < 3; ++i) {
+        SelectionPanel* p = m_panels[i];
+        connect(openers[i], &QToolButton::clicked, this, [this, i] { openPanel(i); });
+        connect(p->search, &QPushButton::clicked, this, guard([p, dialog = searches[i]] {
+                    p->hide();
+                    Modal::run(dialog);
+                }));
+        connect(p->insert, &QPushButton::clicked, this, guard([this, i] { quickEntry(i); }));
+        connect(p->edit, &QLineEdit::returnPressed, this, guard([this, i] { quickEntry(i); }));
+        connect(p->cancel, &QPushButton::clicked, p, &QWidget::hide);
+    }
+}
+
+void TForm1::openPanel(int index)
+{
+    placeOverlays();
+    m_panels[index]->show();
+    m_panels[index]->raise();
+    m_panels[index]->edit->setFocus();
+}
+
+void TForm1::quickEntry(int index)
+{
+    SelectionPanel* p = m_panels[index];
+    const Selection::Group groups[3] = {Selection::Group::Company, Selection::Group::Product,
+                                        Selection::Group::Vehicle};
+    if (!m_selection.quickEntry(m_db, groups[index], p->edit->text()))
+        return; // an empty text leaves the panel open
+    p->hide();
+    p->edit->clear();
 }
 
 TForm1::~TForm1() = default;
@@ -85,9 +161,9 @@ void TForm1::buildWindow()
     root->setContentsMargins(8, 8, 8, 8);
 
     auto* left = new QVBoxLayout;
-    m_selection = new SelectionGroup;
-    m_selection->setFixedWidth(250);
-    left->addWidget(m_selection, 1);
+    m_group = new SelectionGroup;
+    m_group->setFixedWidth(250);
+    left->addWidget(m_group, 1);
     QFrame* panel2 = panel("Panel2");
     auto* p2 = new QVBoxLayout(panel2);
     auto* image5 = new PictureButton(QStringLiteral("Image5"), Icons::Kind::FirstWeighing, QStringLiteral("Erstwiegung"),
@@ -109,7 +185,7 @@ void TForm1::buildWindow()
                                      "Button7", "Button8", "Button9", this);
     m_login = new LoginPanel(this);
 
-    connect(m_selection->image4, &QToolButton::clicked, this, guard([this] { auswahl_zuruecksetzen(); }));
+    connect(m_group->image4, &QToolButton::clicked, this, guard([this] { auswahl_zuruecksetzen(); }));
 }
 
 QWidget* TForm1::buildWeightPanel()
@@ -403,11 +479,7 @@ void TForm1::Button17Click()
 
 void TForm1::auswahl_zuruecksetzen()
 {
-    for (QLabel* l : {m_selection->firmaHand, m_selection->produktHand, m_selection->fahrzeugHand,
-                      m_selection->firmaGewaehlt, m_selection->firmaAdresse, m_selection->firmaPlzOrt,
-                      m_selection->firmaId, m_selection->produktGewaehlt, m_selection->produktId,
-                      m_selection->fahrzeugGewaehlt, m_selection->fahrzeugId})
-        l->clear();
+    m_selection.reset();
     m_admin->graireader->clear();
     m_admin->wiegeart->clear();
     m_admin->alibitext->clear();

@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "DeviceHub.h"
 #include "MessageLog.h"
+#include "Selection.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -25,6 +26,14 @@ class SelectionPanel;
 class TodayListsView;
 class WebcamView;
 class WeightDisplay;
+class TFirmenauswahlmaske;
+class Tproduktauswahlmaske;
+class Tfirmaanlegen;
+class Tfahrzeuganlegen;
+class TFahrzeugauswahlmaske;
+class Tfahrzeuganpassen;
+class Tproduktanpassen;
+class Tproduktanlegen;
 
 // The main window of the weighing station. Its controls hold the state of the weighing in progress
 // and are named as the other windows and the tests know them; the work is done by the device hub,
@@ -44,6 +53,8 @@ public:
     // The configuration row as read when the configuration query was last opened.
     const Configuration& configuration() const { return m_config; }
     bool isConfigurationOpen() const { return m_configOpen; }
+    Selection& selection() { return m_selection; }
+    QString photoDir() const;
 
     // The red error panel: shown with its caption, or hidden.
     void setFehlertext(const QString& text, bool visible);
@@ -77,18 +88,23 @@ private:
     void openKonfiguration();
     void onFocusWindowChanged(QWindow* window);
     void placeOverlays();
+    void createDialogs();
+    void wireSelection();
+    void openPanel(int index);
+    void quickEntry(int index);
 
     QString m_appDir;
     Database m_db;
     MessageLog m_log;
     DeviceHub m_devices;
     Configuration m_config;
+    Selection m_selection;
     bool m_configOpen = false;
     bool m_activatedOnce = false;
     QPointer<QWindow> m_lastOtherWindow;
     bool m_lastOtherWasModal = false;
 
-    SelectionGroup* m_selection = nullptr;
+    SelectionGroup* m_group = nullptr;
     SelectionPanel* m_panels[3] = {};
     LoginPanel* m_login = nullptr;
     WeightDisplay* m_gewicht = nullptr;
@@ -105,4 +121,14 @@ private:
     QLabel* m_fehlertext = nullptr;
     TodayListsView* m_lists = nullptr;
     QWidget* m_centre = nullptr;
+
+    // The dialogs, created once after the main window and kept for the whole run.
+    TFirmenauswahlmaske* m_firmenauswahl = nullptr;
+    Tproduktauswahlmaske* m_produktauswahl = nullptr;
+    Tfirmaanlegen* m_firmaanlegen = nullptr;
+    Tfahrzeuganlegen* m_fahrzeuganlegen = nullptr;
+    TFahrzeugauswahlmaske* m_fahrzeugauswahl = nullptr;
+    Tfahrzeuganpassen* m_fahrzeuganpassen = nullptr;
+    Tproduktanpassen* m_produktanpassen = nullptr;
+    Tproduktanlegen* m_produktanlegen = nullptr;
 };

@@ -12,7 +12,9 @@
 #include "PictureButton.h"
 #include "Prompt.h"
 #include "SelectionGroup.h"
+#include "PhotoCapture.h"
 #include "SelectionPanel.h"
+#include "Tdruck_wiegung.h"
 #include "TodayListsView.h"
 #include "WebcamView.h"
 #include "WeightDisplay.h"
@@ -20,6 +22,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -92,6 +95,7 @@ void TForm1::createDialogs()
 {
     m_firmaanlegen = new Tfirmaanlegen(m_db, photoDir(), this);
     m_firmenauswahl = new TFirmenauswahlmaske(m_db, m_selection, *m_firmaanlegen, this);
+    m_druck = new Tdruck_wiegung(m_db, photoDir(), this);
     m_produktanlegen = new Tproduktanlegen(m_db, this);
     m_produktanpassen = new Tproduktanpassen(m_db, this);
     m_produktauswahl = new Tproduktauswahlmaske(m_db, m_selection, *m_produktanlegen, *m_produktanpassen, this);
@@ -279,6 +283,7 @@ QWidget* TForm1::buildCentre()
     m_admin->setObjectName(QStringLiteral("Administration"));
     m_anzeige->addWidget(m_admin);
     connect(m_admin->abfragen, &QPushButton::clicked, this, guard([this] { Button17Click(); }));
+    connect(m_configPage->captureButton(), &QPushButton::clicked, this, guard([this] { Button16Click(); }));
     v->addWidget(m_anzeige, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -469,6 +474,34 @@ void TForm1::Button13Click()
     const QString weight = m_devices.cycle().weight().rightJustified(10, QLatin1Char(' '));
     setMemo(m_admin->ausloeser,
             QStringLiteral("PIDST,1,") + weight + QStringLiteral("Kg,        8300Kg,DEMO0-DEMO02 \r\n"));
+}
+
+int TForm1::photoSettleMs = 1000;
+
+void TForm1::Button16Click()
+{
+    webcambilder_speichern(1234);
+}
+
+void TForm1::webcambilder_speichern(qint64 n)
+{
+    findChild<QLabel*>(QStringLiteral("videowiegenummer"))->setText(QString::number(n));
+    findChild<QLabel*>(QStringLiteral("videogewicht"))->setText(m_devices.cycle().weight() + QStringLiteral(" kg"));
+    m_panel5->show();
+    m_panel5->raise();
+    showPage(Videoansicht);
+    repaint();
+    // The webcam page keeps drawing during the pause; operator input and device events wait.
+    QElapsedTimer wait;
+    wait.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers, 20);
+    } while (wait.elapsed() < photoSettleMs);
+    const QList<PhotoCapture::Shot> shots =
+        PhotoCapture::plan(m_config, n, m_admin->wiegeart->text(), frameGeometry().topLeft(), photoDir());
+    for (const QString& problem : PhotoCapture::take(shots, photoDir()))
+        m_log.append(problem);
+    m_panel5->hide();
 }
 
 void TForm1::Button17Click()

@@ -34,6 +34,7 @@ class TFahrzeugauswahlmaske;
 class Tfahrzeuganpassen;
 class Tproduktanpassen;
 class Tproduktanlegen;
+class Tdruck_wiegung;
 
 // The main window of the weighing station. Its controls hold the state of the weighing in progress
 // and are named as the other windows and the tests know them; the work is done by the device hub,
@@ -66,7 +67,14 @@ public:
     void Button10Click();
     void Image7Click();
     void Button13Click();
+    void Button16Click();
     void Button17Click();
+    // Takes the photos of weigh number n from the webcam page.
+    void webcambilder_speichern(qint64 n);
+    Tdruck_wiegung* ticketForm() const { return m_druck; }
+    // The pause before a photo, so the overlay and the webcam picture are on the screen; tests
+    // shorten it.
+    static int photoSettleMs;
     void auswahl_zuruecksetzen();
     // Stores the weighing of kind after a triggered reply.
     void wiegung_speichern(const QString& kind);
@@ -131,4 +139,5 @@ private:
     Tfahrzeuganpassen* m_fahrzeuganpassen = nullptr;
     Tproduktanpassen* m_produktanpassen = nullptr;
     Tproduktanlegen* m_produktanlegen = nullptr;
+    Tdruck_wiegung* m_druck = nullptr;
 };

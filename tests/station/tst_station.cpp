@@ -2,7 +2,10 @@
 #include "DeviceHub.h"
 #include "MessageWindow.h"
 #include "Query.h"
+#include "PhotoCapture.h"
 #include "TForm1.h"
+#include "Tdruck_wiegung.h"
+#include "TicketError.h"
 #include "WeightDisplay.h"
 #include "TestSupport.h"
 
@@ -16,6 +19,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QPrinterInfo>
 #include <QtTest>
 
 class StationTest : public QObject
@@ -42,6 +46,7 @@ private Q_SLOTS:
     {
         TcpDevice::reconnectIntervalMs = 200;
         DeviceHub::serialSettleMs = 10;
+        TForm1::photoSettleMs = 10;
     }
 
     void startCreatesTheDatabaseAndShowsEveryControl()
@@ -369,6 +374,89 @@ private Q_SLOTS:
         QVERIFY(prompt.errors[0].contains(QStringLiteral("/dev/pondamir-no-such-port")));
         QVERIFY(!log(f).contains(QStringLiteral("Reader")));
         SerialScaleLink::setResolver(nullptr);
+    }
+
+    void photosPerKindAndRegion_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("height2");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("first weighing") << "Erstwiegung" << 0 << QStringList{"77_1.bmp"};
+        QTest::newRow("first weighing, two regions") << "Erstwiegung" << 50 << QStringList{"77_1.bmp", "77_2.bmp"};
+        QTest::newRow("single weighing") << "Einzelwiegung" << 50 << QStringList{"77_1.bmp", "77_2.bmp"};
+        QTest::newRow("second weighing") << "Zweitwiegung" << 50 << QStringList{"77_3.bmp", "77_4.bmp"};
+        QTest::newRow("no kind") << "" << 50 << QStringList{"77_1.bmp", "77_2.bmp"};
+    }
+
+    void photosPerKindAndRegion()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, height2);
+        QFETCH(QStringList, files);
+        ScriptedPrompt prompt;
+        TempStation st;
+        st.prepare({QStringLiteral("update konfiguration set bild1_x=10, bild1_y=20, bild1_breite=64, bild1_hoehe=48,"
+                                   " bild2_x=100, bild2_y=20, bild2_breite=32, bild2_hoehe=%1")
+                        .arg(height2)});
+        TForm1 f(st.path());
+        QList<QRect> asked;
+        PhotoCapture::setGrabber([&](const QRect& r) {
+            asked << r;
+            QImage img(r.size(), QImage::Format_RGB32);
+            img.fill(Qt::darkCyan);
+            return img;
+        });
+        f.move(200, 100);
+        child<QLineEdit>(&f, "wiegeart")->setText(kind);
+        f.webcambilder_speichern(77);
+        PhotoCapture::setGrabber(nullptr);
+        const QDir photos(f.photoDir());
+        QCOMPARE(photos.entryList(QDir::Files), files);
+        const QPoint origin = f.frameGeometry().topLeft();
+        QCOMPARE(asked.first(), QRect(origin + QPoint(10, 20), QSize(64, 48)));
+        const QImage saved(photos.filePath(files.first()));
+        QCOMPARE(saved.size(), QSize(64, 48));
+        QVERIFY(child<QWidget>(&f, "Panel5")->isHidden());
+    }
+
+    void testCaptureAndUnwritablePhotos()
+    {
+        ScriptedPrompt prompt;
+        TempStation st;
+        TForm1 f(st.path());
+        QVERIFY(!f.configuration().video);
+        // "Bild_aufnehmen" takes weigh number 1234 from the real screen, video or not.
+        child<QPushButton>(&f, "Button16")->click();
+        QVERIFY(QFileInfo::exists(QDir(f.photoDir()).filePath(QStringLiteral("1234_1.bmp"))));
+        QCOMPARE(QImage(QDir(f.photoDir()).filePath(QStringLiteral("1234_1.bmp"))).size(), QSize(320, 240));
+        QCOMPARE(child<QLabel>(&f, "videowiegenummer")->text(), QStringLiteral("1234"));
+        QCOMPARE(child<QLabel>(&f, "videogewicht")->text(), QStringLiteral("0 kg"));
+
+        // A photo that cannot be written is reported and nothing stops.
+        QDir(f.photoDir()).removeRecursively();
+        QFile blocker(f.photoDir());
+        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+        blocker.close();
+        f.webcambilder_speichern(5);
+        QVERIFY(log(f).contains(QStringLiteral("5_1.bmp konnte nicht gespeichert werden!")));
+        QCOMPARE(prompt.errors, QStringList());
+    }
+
+    void noPrinterIsAClearMessage()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a printer");
+        ScriptedPrompt prompt;
+        TempStation st;
+        TForm1 f(st.path());
+        f.database().exec(QStringLiteral("insert into wiegung (wiegenummer, wiegeart) values (5, 'Einzelwiegung')"));
+        f.ticketForm()->setWeighNumber(QStringLiteral("5"));
+        try {
+            f.ticketForm()->print();
+            QFAIL("printed without a printer");
+        } catch (const TicketError& e) {
+            QVERIFY(e.message().contains(QStringLiteral("kein Standarddrucker")));
+        }
     }
 
     void coordinatesOfTheWindow()

@@ -2,6 +2,7 @@
 
 #include "AdminPage.h"
 #include "ConfigPage.h"
+#include "DatabaseError.h"
 #include "ItemWindows.h"
 #include "Modal.h"
 #include "SearchWindows.h"
@@ -15,6 +16,10 @@
 #include "PhotoCapture.h"
 #include "SelectionPanel.h"
 #include "Tdruck_wiegung.h"
+#include "TicketError.h"
+#include "Ui.h"
+#include "WeighingCommands.h"
+#include "WeighingRecorder.h"
 #include "TodayListsView.h"
 #include "WebcamView.h"
 #include "WeightDisplay.h"
@@ -61,7 +66,7 @@ void setMemo(QPlainTextEdit* memo, const QString& text)
 } // namespace
 
 TForm1::TForm1(const QString& appDir, QWidget* parent)
-    : QWidget(parent), m_appDir(QDir(appDir).absolutePath()), m_devices(m_log)
+    : QWidget(parent), m_appDir(QDir(appDir).absolutePath()), m_devices(m_log), m_today(m_db)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Pondamir Version 18.011"));
@@ -84,6 +89,7 @@ TForm1::TForm1(const QString& appDir, QWidget* parent)
     FormCreate();
     createDialogs();
     wireSelection();
+    wireLists();
 }
 
 QString TForm1::photoDir() const
@@ -173,6 +179,7 @@ void TForm1::buildWindow()
     auto* image5 = new PictureButton(QStringLiteral("Image5"), Icons::Kind::FirstWeighing, QStringLiteral("Erstwiegung"),
                                      true, 64);
     p2->addWidget(image5);
+    connect(image5, &QToolButton::clicked, this, guard([this] { Image5Click(); }));
     panel2->setFixedWidth(250);
     left->addWidget(panel2);
     root->addLayout(left);
@@ -228,6 +235,9 @@ QWidget* TForm1::buildWeightPanel()
                                       QStringLiteral("Einzelwiegung"), true, 40);
     image11->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     image11->setStyleSheet(QStringLiteral("color: black;"));
+    connect(image11, &QToolButton::clicked, this, guard([this] { Image11Click(); }));
+    // Digits and the decimal point only; Delete and the arrow keys still work.
+    Ui::filterNumberKeys(m_tara, QStringLiteral("."));
 
     h->addWidget(m_gewicht, 1);
     h->addWidget(kg);
@@ -332,13 +342,16 @@ QWidget* TForm1::buildRightColumn()
     auto* p4 = new QVBoxLayout(panel4);
     p4->addWidget(new PictureButton(QStringLiteral("Image9"), Icons::Kind::Evaluation, QStringLiteral("Auswertungen"),
                                     true, 40));
+    // Image5 (first weighing) lies in the left column; Image6 and Image11 are created here and there.
     v->addWidget(panel4);
-    m_lists = new TodayListsView;
+    m_lists = new TodayListsView(m_today);
     v->addWidget(m_lists, 1);
     QFrame* panel3 = panel("Panel3");
     auto* p3 = new QVBoxLayout(panel3);
-    p3->addWidget(new PictureButton(QStringLiteral("Image6"), Icons::Kind::SecondWeighing,
-                                    QStringLiteral("Zweitwiegung"), true, 64));
+    auto* image6 = new PictureButton(QStringLiteral("Image6"), Icons::Kind::SecondWeighing,
+                                     QStringLiteral("Zweitwiegung"), true, 64);
+    connect(image6, &QToolButton::clicked, this, guard([this] { Image6Click(); }));
+    p3->addWidget(image6);
     v->addWidget(panel3);
     return right;
 }
@@ -417,7 +430,13 @@ void TForm1::openDatabase()
 
 void TForm1::ADOConnection1AfterConnect()
 {
-    // The user table and today's lists are opened here once they exist.
+    refreshLists();
+}
+
+void TForm1::refreshLists()
+{
+    m_today.refreshAll();
+    m_lists->reloadAll();
 }
 
 void TForm1::openKonfiguration()
@@ -518,9 +537,157 @@ void TForm1::auswahl_zuruecksetzen()
     m_admin->alibitext->clear();
 }
 
+void TForm1::wireLists()
+{
+    connect(m_lists, &TodayListsView::ticketRequested, this, guard([this](TodayLists::List list) {
+                const QString number = m_today.weighNumber(list);
+                if (number.isEmpty())
+                    return;
+                m_druck->setWeighNumber(number);
+                m_druck->preview();
+            }));
+    connect(m_lists, &TodayListsView::photosRequested, this, guard([this](TodayLists::List list) {
+                for (const QString& file : m_today.photoFiles(list, photoDir()))
+                    PhotoViewer::open(file);
+            }));
+    connect(m_lists, &TodayListsView::deleteRequested, this, guard([this](TodayLists::List list) {
+                if (!m_today.query(list).hasCurrentRow())
+                    return;
+                if (!Prompt::instance().confirm(QStringLiteral("Möchten Sie die Wiegung wirklich unwiederruflich löschen?")))
+                    return;
+                if (m_today.deleteCurrent(list))
+                    m_lists->reload(list);
+            }));
+    connect(static_cast<QToolButton*>(m_lists->image12()), &QToolButton::clicked, this, guard([this] { Image12Click(); }));
+}
+
+void TForm1::Image12Click()
+{
+    const Query& first = m_today.query(TodayLists::Erstwiegungen);
+    if (!first.hasCurrentRow())
+        return;
+    if (!Prompt::instance().confirm(QStringLiteral("Möchten Sie die Erstwiegung von ") +
+                                    first.field(QStringLiteral("Firmagesamt")).asText() + QStringLiteral(" löschen?")))
+        return;
+    if (m_today.deleteCurrent(TodayLists::Erstwiegungen))
+        m_lists->reload(TodayLists::Erstwiegungen);
+}
+
+void TForm1::arm(const QString& kind)
+{
+    setFehlertext(QString(), false);
+    m_admin->wiegeart->setText(kind);
+    m_devices.cycle().setRequest(QStringLiteral("PID"));
+}
+
+void TForm1::Image5Click()
+{
+    const QString reasons = WeighingCommands::firstReasons(m_selection, m_config.waage);
+    if (!reasons.isEmpty())
+        return setFehlertext(reasons, true);
+    arm(QStringLiteral("Erstwiegung"));
+}
+
+void TForm1::Image6Click()
+{
+    const QString reasons =
+        WeighingCommands::secondReasons(m_config.waage, m_today.query(TodayLists::Erstwiegungen).hasCurrentRow());
+    if (!reasons.isEmpty())
+        return setFehlertext(reasons, true);
+    arm(QStringLiteral("Zweitwiegung"));
+}
+
+void TForm1::Image11Click()
+{
+    const QString reasons = WeighingCommands::singleReasons(m_selection, m_config.waage);
+    if (!reasons.isEmpty())
+        return setFehlertext(reasons, true);
+    setFehlertext(QString(), false);
+    if (m_tara->text().isEmpty()) {
+        Prompt::instance().message(QStringLiteral("Es muss eine Tara bei einer Einzelwiegung eingegeben werden!"));
+        return;
+    }
+    arm(QStringLiteral("Einzelwiegung"));
+}
+
+void TForm1::showTicket(qint64 number, bool preview)
+{
+    m_druck->setWeighNumber(QString::number(number));
+    if (preview)
+        m_druck->preview();
+    else
+        m_druck->print();
+}
+
 void TForm1::wiegung_speichern(const QString& kind)
 {
     m_log.append(kind);
+    WeighingRecorder::Inputs in;
+    in.weight = m_devices.cycle().weight();
+    in.alibi = m_devices.cycle().alibi();
+    in.companyId = m_selection.value(Selection::FirmaId);
+    in.productId = m_selection.value(Selection::ProduktId);
+    in.vehicleId = m_selection.value(Selection::FahrzeugId);
+    auto quick = [this](Selection::Item hand, Selection::Item name) {
+        return m_selection.value(hand).isEmpty() ? QString() : m_selection.value(name);
+    };
+    in.quickCompany = quick(Selection::FirmaHand, Selection::FirmaGewaehlt);
+    in.quickProduct = quick(Selection::ProduktHand, Selection::ProduktGewaehlt);
+    in.quickVehicle = quick(Selection::FahrzeugHand, Selection::FahrzeugGewaehlt);
+    in.rfid = m_admin->graireader->text();
+    in.tare = m_tara->text();
+    in.out = m_aus->isChecked();
+
+    WeighingRecorder recorder(m_db);
+    bool keepSelection = false;
+    try {
+        qint64 number = 0;
+        bool ticket = true, preview = true;
+        if (kind == QLatin1String("Einzelwiegung")) {
+            number = recorder.storeSingle(in);
+            preview = m_config.einzelwiegung_vorschau;
+        } else if (kind == QLatin1String("Erstwiegung")) {
+            number = recorder.storeFirst(in);
+            ticket = m_config.erstwiegungsdruck;
+            preview = m_config.erstwiegungsdruck_vorschau;
+        } else if (kind == QLatin1String("Zweitwiegung")) {
+            const Query& open = m_today.query(TodayLists::Erstwiegungen);
+            if (!open.hasCurrentRow())
+                throw WeighingError(QStringLiteral("Die Zweitwiegung wurde nicht gespeichert: es ist keine Erstwiegung "
+                                                   "ausgewählt."));
+            WeighingRecorder::OpenFirst first{open.field(QStringLiteral("id")).asInt(),
+                                              open.field(QStringLiteral("wiegenummer")).asInt(),
+                                              open.field(QStringLiteral("wiegung.Tara")).asDouble()};
+            number = recorder.storeSecond(in, first);
+            preview = m_config.summendruck_vorschau;
+        }
+        if (number != 0) {
+            // The weighing is stored; photo and ticket can no longer lose it.
+            if (m_config.video)
+                webcambilder_speichern(number);
+            if (ticket) {
+                try {
+                    showTicket(number, preview);
+                } catch (const TicketError& e) {
+                    Prompt::instance().message(e.message());
+                } catch (const DatabaseError& e) {
+                    Prompt::instance().message(e.text());
+                }
+            }
+        }
+    } catch (const WeighingError& e) {
+        // Nothing stored: the operator corrects the entry and weighs again with the same selection.
+        Prompt::instance().message(e.message());
+        keepSelection = true;
+    } catch (const DatabaseError& e) {
+        Prompt::instance().message(e.text());
+    }
+    refreshLists();
+    if (!keepSelection)
+        auswahl_zuruecksetzen();
+    // The next request, unless one is out already (a simulated reply arrives between two real ones).
+    if (m_config.waage)
+        m_devices.cycle().start();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 #include "DeviceHub.h"
 #include "MessageLog.h"
 #include "Selection.h"
+#include "TodayLists.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -76,6 +77,14 @@ public:
     // shorten it.
     static int photoSettleMs;
     void auswahl_zuruecksetzen();
+    // The weighing commands: check, then arm the weighing for the scale's next reply.
+    void Image5Click();
+    void Image6Click();
+    void Image11Click();
+    // Deletes the current open first weighing after asking.
+    void Image12Click();
+    TodayLists& todayLists() { return m_today; }
+    TodayListsView* todayListsView() const { return m_lists; }
     // Stores the weighing of kind after a triggered reply.
     void wiegung_speichern(const QString& kind);
 
@@ -100,6 +109,10 @@ private:
     void wireSelection();
     void openPanel(int index);
     void quickEntry(int index);
+    void wireLists();
+    void arm(const QString& kind);
+    void showTicket(qint64 number, bool preview);
+    void refreshLists();
 
     QString m_appDir;
     Database m_db;
@@ -107,6 +120,7 @@ private:
     DeviceHub m_devices;
     Configuration m_config;
     Selection m_selection;
+    TodayLists m_today;
     bool m_configOpen = false;
     bool m_activatedOnce = false;
     QPointer<QWindow> m_lastOtherWindow;

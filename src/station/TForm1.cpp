@@ -217,12 +217,15 @@ QWidget* TForm1::buildWeightPanel()
 
     m_tara = new QLineEdit(QStringLiteral("0"));
     m_tara->setObjectName(QStringLiteral("Tara"));
-    m_tara->setMaximumWidth(90);
+    m_tara->setFixedWidth(110);
     m_tara->setStyleSheet(QStringLiteral("font-size: 14pt;"));
     auto* taraLabel = new QLabel(QStringLiteral("Tara:"));
     taraLabel->setBuddy(m_tara);
 
     auto* direction = new QGroupBox(QStringLiteral("Ein Aus"));
+    direction->setStyleSheet(QStringLiteral("QGroupBox { background: #f4f7fa; border-radius: 4px; margin-top: 14px; }"
+                                            " QGroupBox::title { subcontrol-origin: margin; left: 4px; color: white; }"
+                                            " QRadioButton { color: black; }"));
     direction->setObjectName(QStringLiteral("einzelwiegungsart"));
     auto* dl = new QVBoxLayout(direction);
     m_ein = new QRadioButton(QStringLiteral("Ein"));
@@ -335,7 +338,7 @@ QWidget* TForm1::buildCentre()
 QWidget* TForm1::buildRightColumn()
 {
     auto* right = new QWidget;
-    right->setFixedWidth(345);
+    right->setFixedWidth(372);
     auto* v = new QVBoxLayout(right);
     v->setContentsMargins(0, 0, 0, 0);
     QFrame* panel4 = panel("Panel4");

@@ -54,8 +54,8 @@ void prepare(const QString& path)
 
     q.setSql(QStringLiteral("update konfiguration set waage=1, schnittstelle_waage='TCP-IP', ip_waage='127.0.0.1',"
                             " port_waage=?, zusatzanzeige=1, ip_zusatzanzeige='127.0.0.1', port_zusatzanzeige=?,"
-                            " rfid=1, rfid_ip='127.0.0.1', video=1, url_webcam=?, bild1_hoehe=240, bild1_breite=320,"
-                            " bild1_x=300, bild1_y=170, bild2_hoehe=0, serverfenster=1, wiegenummer=1000"),
+                            " rfid=1, rfid_ip='127.0.0.1', video=1, url_webcam=?, bild1_hoehe=360,"
+                            " bild1_breite=480, bild1_x=268, bild1_y=123, bild2_hoehe=0, serverfenster=1, wiegenummer=1000"),
              {SimPorts::Scale, SimPorts::Display, QStringLiteral("http://127.0.0.1:%1/").arg(SimPorts::Webcam)})
         .execute();
     tx.commit();

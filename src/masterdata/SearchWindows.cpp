@@ -161,69 +161,80 @@ void TFirmenauswahlmaske::Button4Click()
     accept();
 }
 
-namespace {
-
-// The filter row and buttons of the vehicle and product search.
-void buildItemSearch(SearchWindow* w, QLineEdit*& filter, QCheckBox*& inactive, const QString& noun)
+ItemSearchWindow::ItemSearchWindow(Database& db, Selection& selection, const char* name, const QString& caption,
+                                   const char* gridName, const QString& noun, const QString& nameColumn,
+                                   QDialog& create, QDialog& edit, std::function<void(const QString&)> setEditId,
+                                   QWidget* parent)
+    : SearchWindow(db, name, caption, gridName,
+                   {{nameColumn, nameColumn},
+                    {QStringLiteral("netto_ein"), QStringLiteral("Eingang kg")},
+                    {QStringLiteral("netto_aus"), QStringLiteral("Ausgang kg")}},
+                   parent),
+      m_selection(selection), m_create(create), m_edit(edit), m_setEditId(std::move(setEditId))
 {
-    auto* g = new QGridLayout(w);
-    filter = named(new QLineEdit, "Edit1");
-    filter->setAccessibleName(noun);
+    auto* g = new QGridLayout(this);
+    m_filter = named(new QLineEdit, "Edit1");
+    m_filter->setAccessibleName(noun);
     auto* search = named(new QPushButton(QStringLiteral("suchen")), "Button1");
-    inactive = named(new QCheckBox(QStringLiteral("Inaktive anzeigen")), "CheckBox1");
-    g->addWidget(buddy(noun + QLatin1Char(':'), filter), 0, 0);
-    g->addWidget(filter, 0, 1);
+    m_inactive = named(new QCheckBox(QStringLiteral("Inaktive anzeigen")), "CheckBox1");
+    g->addWidget(buddy(noun + QLatin1Char(':'), m_filter), 0, 0);
+    g->addWidget(m_filter, 0, 1);
     g->addWidget(search, 0, 2);
-    g->addWidget(inactive, 1, 1);
-    g->addWidget(w->grid(), 2, 0, 1, 3);
+    g->addWidget(m_inactive, 1, 1);
+    g->addWidget(m_grid, 2, 0, 1, 3);
     auto* change = named(new QPushButton(noun + QStringLiteral(" anpassen")), "Button3");
-    auto* create = named(new QPushButton(QStringLiteral("Neues ") + noun + QStringLiteral(" anlegen")), "Button2");
+    auto* add = named(new QPushButton(QStringLiteral("Neues ") + noun + QStringLiteral(" anlegen")), "Button2");
     auto* take = named(new QPushButton(noun + QStringLiteral(" übernehmen")), "Button4");
     take->setDefault(true);
     take->setMinimumHeight(40);
     g->addWidget(change, 3, 0);
-    g->addWidget(create, 3, 1);
+    g->addWidget(add, 3, 1);
     g->addWidget(take, 3, 2);
-    QObject::connect(search, &QPushButton::clicked, w, guard([w] { w->search(); }));
-    QObject::connect(filter, &QLineEdit::returnPressed, w, guard([w] { w->search(); }));
-}
-
-} // namespace
-
-TFahrzeugauswahlmaske::TFahrzeugauswahlmaske(Database& db, Selection& selection, Tfahrzeuganlegen& create,
-                                             Tfahrzeuganpassen& edit, QWidget* parent)
-    : SearchWindow(db, "Fahrzeugauswahlmaske", QStringLiteral("Fahrzeugauswahlmaske"), "fahrzeug",
-                   {{QStringLiteral("Fahrzeugbeschreibung"), QStringLiteral("Fahrzeugbeschreibung")},
-                    {QStringLiteral("netto_ein"), QStringLiteral("Eingang kg")},
-                    {QStringLiteral("netto_aus"), QStringLiteral("Ausgang kg")}},
-                   parent),
-      m_selection(selection), m_create(create), m_edit(edit)
-{
-    buildItemSearch(this, m_filter, m_inactive, QStringLiteral("Fahrzeug"));
-    connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this, guard([this] { Button2Click(); }));
-    connect(findChild<QPushButton*>(QStringLiteral("Button3")), &QPushButton::clicked, this, guard([this] { Button3Click(); }));
-    connect(findChild<QPushButton*>(QStringLiteral("Button4")), &QPushButton::clicked, this, guard([this] { Button4Click(); }));
+    // Changing "Inaktive anzeigen" alone does not search.
+    connect(search, &QPushButton::clicked, this, guard([this] { this->search(); }));
+    connect(m_filter, &QLineEdit::returnPressed, this, guard([this] { this->search(); }));
+    connect(add, &QPushButton::clicked, this, guard([this] { Button2Click(); }));
+    connect(change, &QPushButton::clicked, this, guard([this] { Button3Click(); }));
+    connect(take, &QPushButton::clicked, this, guard([this] { Button4Click(); }));
     connect(m_grid, &QTableView::doubleClicked, this, guard([this] { Button4Click(); }));
 }
 
-void TFahrzeugauswahlmaske::buildStatement(Query& q)
+QString ItemSearchWindow::filterText() const
 {
-    Vehicles::buildSearch(q, m_filter->text(), m_inactive->isChecked());
+    return m_filter->text();
 }
 
-void TFahrzeugauswahlmaske::Button2Click()
+bool ItemSearchWindow::showInactive() const
+{
+    return m_inactive->isChecked();
+}
+
+void ItemSearchWindow::Button2Click()
 {
     if (Modal::run(&m_create) == QDialog::Accepted)
         search();
 }
 
-void TFahrzeugauswahlmaske::Button3Click()
+void ItemSearchWindow::Button3Click()
 {
     if (!hasSelection())
         return;
-    m_edit.setId(selectedField(QStringLiteral("id")).asText());
+    m_setEditId(selectedField(QStringLiteral("id")).asText());
     if (Modal::run(&m_edit) == QDialog::Accepted)
         search();
+}
+
+TFahrzeugauswahlmaske::TFahrzeugauswahlmaske(Database& db, Selection& selection, Tfahrzeuganlegen& create,
+                                             Tfahrzeuganpassen& edit, QWidget* parent)
+    : ItemSearchWindow(db, selection, "Fahrzeugauswahlmaske", QStringLiteral("Fahrzeugauswahlmaske"), "fahrzeug",
+                       QStringLiteral("Fahrzeug"), QStringLiteral("Fahrzeugbeschreibung"), create, edit,
+                       [&edit](const QString& id) { edit.setId(id); }, parent)
+{
+}
+
+void TFahrzeugauswahlmaske::buildStatement(Query& q)
+{
+    Vehicles::buildSearch(q, filterText(), showInactive());
 }
 
 void TFahrzeugauswahlmaske::Button4Click()
@@ -238,38 +249,15 @@ void TFahrzeugauswahlmaske::Button4Click()
 
 Tproduktauswahlmaske::Tproduktauswahlmaske(Database& db, Selection& selection, Tproduktanlegen& create,
                                            Tproduktanpassen& edit, QWidget* parent)
-    : SearchWindow(db, "produktauswahlmaske", QStringLiteral("Produktauswahlmaske"), "produkt",
-                   {{QStringLiteral("Artikelbezeichnung"), QStringLiteral("Artikelbezeichnung")},
-                    {QStringLiteral("netto_ein"), QStringLiteral("Eingang kg")},
-                    {QStringLiteral("netto_aus"), QStringLiteral("Ausgang kg")}},
-                   parent),
-      m_selection(selection), m_create(create), m_edit(edit)
+    : ItemSearchWindow(db, selection, "produktauswahlmaske", QStringLiteral("Produktauswahlmaske"), "produkt",
+                       QStringLiteral("Produkt"), QStringLiteral("Artikelbezeichnung"), create, edit,
+                       [&edit](const QString& id) { edit.setId(id); }, parent)
 {
-    buildItemSearch(this, m_filter, m_inactive, QStringLiteral("Produkt"));
-    connect(findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, this, guard([this] { Button2Click(); }));
-    connect(findChild<QPushButton*>(QStringLiteral("Button3")), &QPushButton::clicked, this, guard([this] { Button3Click(); }));
-    connect(findChild<QPushButton*>(QStringLiteral("Button4")), &QPushButton::clicked, this, guard([this] { Button4Click(); }));
-    connect(m_grid, &QTableView::doubleClicked, this, guard([this] { Button4Click(); }));
 }
 
 void Tproduktauswahlmaske::buildStatement(Query& q)
 {
-    Products::buildSearch(q, m_filter->text(), m_inactive->isChecked());
-}
-
-void Tproduktauswahlmaske::Button2Click()
-{
-    if (Modal::run(&m_create) == QDialog::Accepted)
-        search();
-}
-
-void Tproduktauswahlmaske::Button3Click()
-{
-    if (!hasSelection())
-        return;
-    m_edit.setId(selectedField(QStringLiteral("id")).asText());
-    if (Modal::run(&m_edit) == QDialog::Accepted)
-        search();
+    Products::buildSearch(q, filterText(), showInactive());
 }
 
 void Tproduktauswahlmaske::Button4Click()

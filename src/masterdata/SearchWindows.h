@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class Database;
 class QCheckBox;
 class QLineEdit;
@@ -66,46 +68,52 @@ private:
     QCheckBox *m_inactive, *m_kunde, *m_lieferant;
 };
 
-class TFahrzeugauswahlmaske : public SearchWindow
+// The vehicle and product search: one filter, "Inaktive anzeigen", and the create and edit windows.
+class ItemSearchWindow : public SearchWindow
+{
+    Q_OBJECT
+public:
+    void Button2Click(); // create
+    void Button3Click(); // edit the selected row
+    virtual void Button4Click() = 0; // take over
+
+protected:
+    ItemSearchWindow(Database& db, Selection& selection, const char* name, const QString& caption, const char* gridName,
+                     const QString& noun, const QString& nameColumn, QDialog& create, QDialog& edit,
+                     std::function<void(const QString& id)> setEditId, QWidget* parent);
+    QString filterText() const;
+    bool showInactive() const;
+
+    Selection& m_selection;
+
+private:
+    QDialog& m_create;
+    QDialog& m_edit;
+    std::function<void(const QString&)> m_setEditId;
+    QLineEdit* m_filter;
+    QCheckBox* m_inactive;
+};
+
+class TFahrzeugauswahlmaske : public ItemSearchWindow
 {
     Q_OBJECT
 public:
     TFahrzeugauswahlmaske(Database& db, Selection& selection, Tfahrzeuganlegen& create, Tfahrzeuganpassen& edit,
                           QWidget* parent = nullptr);
-
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
+    void Button4Click() override;
 
 protected:
     void buildStatement(Query& q) override;
-
-private:
-    Selection& m_selection;
-    Tfahrzeuganlegen& m_create;
-    Tfahrzeuganpassen& m_edit;
-    QLineEdit* m_filter;
-    QCheckBox* m_inactive;
 };
 
-class Tproduktauswahlmaske : public SearchWindow
+class Tproduktauswahlmaske : public ItemSearchWindow
 {
     Q_OBJECT
 public:
     Tproduktauswahlmaske(Database& db, Selection& selection, Tproduktanlegen& create, Tproduktanpassen& edit,
                          QWidget* parent = nullptr);
-
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
+    void Button4Click() override;
 
 protected:
     void buildStatement(Query& q) override;
-
-private:
-    Selection& m_selection;
-    Tproduktanlegen& m_create;
-    Tproduktanpassen& m_edit;
-    QLineEdit* m_filter;
-    QCheckBox* m_inactive;
 };

@@ -96,5 +96,14 @@ private:
 // Splits received bytes into lines, line feed included.
 QList<QByteArray> splitLines(const QByteArray& bytes);
 
+// A control of a window by its objectName; a missing one ends the test run at once.
+template <typename T> T* child(QObject* parent, const char* name)
+{
+    T* c = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
 // Waits until cond holds or timeoutMs passes, processing events.
 bool waitFor(const std::function<bool()>& cond, int timeoutMs = 3000);

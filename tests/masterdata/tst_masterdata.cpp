@@ -19,14 +19,6 @@
 
 namespace {
 
-template <typename T> T* child(QObject* w, const char* name)
-{
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
 QStringList column(QTableView* grid, int col = 0)
 {
     QStringList out;

@@ -26,14 +26,6 @@ class StationTest : public QObject
 {
     Q_OBJECT
 
-    template <typename T> static T* child(QWidget* w, const char* name)
-    {
-        T* c = w->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
-
     static QString log(TForm1& f)
     {
         auto* w = child<MessageWindow>(&f, "serverfenster");

@@ -25,14 +25,6 @@
 
 namespace {
 
-template <typename T> T* child(QObject* w, const char* name)
-{
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
 // Remembers every ticket instead of showing or printing it.
 struct RecordingOutput : TicketOutput
 {

@@ -4,7 +4,7 @@
 #include <numeric>
 
 QueryModel::QueryModel(Query& query, std::vector<Column> columns, QObject* parent)
-    : QAbstractTableModel(parent), m_query(query), m_columns(std::move(columns))
+    : QAbstractTableModel(parent), m_query(query), m_columns(std::move(columns)), m_allColumns(m_columns.empty())
 {
     reload();
 }
@@ -12,6 +12,11 @@ QueryModel::QueryModel(Query& query, std::vector<Column> columns, QObject* paren
 void QueryModel::reload()
 {
     beginResetModel();
+    if (m_allColumns) {
+        m_columns.clear();
+        for (const QString& c : m_query.columnNames())
+            m_columns.push_back({c, c});
+    }
     m_fieldIndex.clear();
     for (const Column& c : m_columns)
         m_fieldIndex.push_back(m_query.columnIndex(c.field));

@@ -19,6 +19,7 @@ public:
         QString caption;
     };
 
+    // No columns: every column of the result under its own name.
     explicit QueryModel(Query& query, std::vector<Column> columns, QObject* parent = nullptr);
 
     // Takes the query's current result (call after opening it).
@@ -37,6 +38,7 @@ public:
 private:
     Query& m_query;
     std::vector<Column> m_columns;
+    bool m_allColumns;
     std::vector<int> m_fieldIndex;
     std::vector<int> m_order;
     int m_sortColumn = -1;

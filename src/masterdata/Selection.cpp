@@ -80,23 +80,35 @@ bool Selection::quickEntry(Database& db, Group group, const QString& text)
         return false;
     struct Target
     {
-        const char* sql;
         Item hand, name, id;
     };
     static const Target targets[] = {
-        {"select * from firmenstamm where firmenname is null", FirmaHand, FirmaGewaehlt, FirmaId},
-        {"select * from produktstamm where artikelbezeichnung is null", ProduktHand, ProduktGewaehlt, ProduktId},
-        {"select * from fahrzeugstamm where fahrzeugbeschreibung is null", FahrzeugHand, FahrzeugGewaehlt, FahrzeugId},
+        {FirmaHand, FirmaGewaehlt, FirmaId},
+        {ProduktHand, ProduktGewaehlt, ProduktId},
+        {FahrzeugHand, FahrzeugGewaehlt, FahrzeugId},
     };
     const Target& t = targets[int(group)];
     set(t.hand, QStringLiteral("Hand"));
     set(t.name, text);
     Query q(db);
-    q.setSql(QString::fromLatin1(t.sql));
+    q.setSql(quickEntryStatement(group));
     q.open();
     // Without a quick-entry row the id stays empty and storing the weighing refuses it.
     set(t.id, q.hasCurrentRow() ? q.field(QStringLiteral("id")).asText() : QString());
     return true;
+}
+
+QString Selection::quickEntryStatement(Group group)
+{
+    switch (group) {
+    case Group::Company:
+        return QStringLiteral("select * from firmenstamm where firmenname is null");
+    case Group::Product:
+        return QStringLiteral("select * from produktstamm where artikelbezeichnung is null");
+    case Group::Vehicle:
+        break;
+    }
+    return QStringLiteral("select * from fahrzeugstamm where fahrzeugbeschreibung is null");
 }
 
 void Selection::reset()

@@ -46,6 +46,8 @@ public:
     // Quick entry: the typed text against the group's quick-entry row. An empty text does nothing
     // and returns false.
     bool quickEntry(Database& db, Group group, const QString& text);
+    // The statement that finds a group's quick-entry row.
+    static QString quickEntryStatement(Group group);
     // auswahl_zuruecksetzen: everything but the tare.
     void reset();
 

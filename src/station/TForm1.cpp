@@ -39,6 +39,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -66,7 +67,8 @@ void setMemo(QPlainTextEdit* memo, const QString& text)
 } // namespace
 
 TForm1::TForm1(const QString& appDir, QWidget* parent)
-    : QWidget(parent), m_appDir(QDir(appDir).absolutePath()), m_devices(m_log), m_today(m_db)
+    : QWidget(parent), m_appDir(QDir(appDir).absolutePath()), m_devices(m_log), m_today(m_db),
+      m_schnelleingabe(m_db)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Pondamir Version 18.011"));
@@ -161,6 +163,9 @@ void TForm1::quickEntry(int index)
         return; // an empty text leaves the panel open
     p->hide();
     p->edit->clear();
+    m_schnelleingabe.setSql(Selection::quickEntryStatement(groups[index]));
+    m_schnelleingabe.open();
+    m_schnelleingabeModel->reload();
 }
 
 TForm1::~TForm1() = default;
@@ -296,6 +301,9 @@ QWidget* TForm1::buildCentre()
     m_admin->setObjectName(QStringLiteral("Administration"));
     m_anzeige->addWidget(m_admin);
     connect(m_admin->abfragen, &QPushButton::clicked, this, guard([this] { Button17Click(); }));
+    m_schnelleingabeModel = std::make_unique<QueryModel>(
+        m_schnelleingabe, std::vector<QueryModel::Column>{});
+    m_admin->schnelleingabeGrid->setModel(m_schnelleingabeModel.get());
     connect(m_configPage->captureButton(), &QPushButton::clicked, this, guard([this] { Button16Click(); }));
     v->addWidget(m_anzeige, 1);
 

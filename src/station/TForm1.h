@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "DeviceHub.h"
 #include "MessageLog.h"
+#include "QueryModel.h"
 #include "Selection.h"
 #include "TodayLists.h"
 
@@ -121,6 +122,9 @@ private:
     Configuration m_config;
     Selection m_selection;
     TodayLists m_today;
+    // The quick-entry row last looked up, shown in the grid of the page "Administration".
+    Query m_schnelleingabe;
+    std::unique_ptr<QueryModel> m_schnelleingabeModel;
     bool m_configOpen = false;
     bool m_activatedOnce = false;
     QPointer<QWindow> m_lastOtherWindow;

@@ -428,6 +428,10 @@ private Q_SLOTS:
                  QString::number(scalar(fx.db(), QStringLiteral("select id from produktstamm where artikelbezeichnung is null"))));
         QCOMPARE(fx.label("firma_hand"), QString());
         QCOMPARE(fx.label("firma_gewaehlt"), QStringLiteral("Alpha Bau"));
+        // The grid of the page "Administration" shows the quick-entry row looked up.
+        auto* grid = child<QTableView>(fx.form.get(), "DBGrid1");
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Artikelbezeichnung"));
 
         // A company typed in keeps the address of the company chosen before.
         child<QToolButton>(fx.form.get(), "Image1")->click();

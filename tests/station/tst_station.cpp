@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -449,6 +450,40 @@ private Q_SLOTS:
         } catch (const TicketError& e) {
             QVERIFY(e.message().contains(QStringLiteral("kein Standarddrucker")));
         }
+    }
+
+    void comingBackFromAnotherWindowActivates()
+    {
+        ScriptedPrompt prompt;
+        TempStation st;
+        TForm1 f(st.path());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* firma = child<QLabel>(&f, "firma_gewaehlt");
+
+        // Back from a modal dialog (a search window): the selection stays.
+        f.selection().setCompany(1, QStringLiteral("Kieswerk"), {}, {}, {}, true);
+        child<QPushButton>(&f, "administration_erlauben")->click();
+        QDialog modal(&f);
+        modal.setModal(true);
+        modal.show();
+        QVERIFY(QTest::qWaitForWindowActive(&modal));
+        modal.accept();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(firma->text(), QStringLiteral("Kieswerk"));
+        QCOMPARE(child<QStackedWidget>(&f, "anzeige")->currentWidget()->objectName(), QStringLiteral("Administration"));
+
+        // Back from a window that did not block the main window (a ticket preview): activation.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        other.close();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(firma->text(), QString());
+        QCOMPARE(child<QStackedWidget>(&f, "anzeige")->currentWidget()->objectName(), QStringLiteral("Videoansicht"));
     }
 
     void coordinatesOfTheWindow()

@@ -4,6 +4,8 @@
 #include "Prompt.h"
 #include "TForm1.h"
 
+#include <atomic>
+#include <cstdio>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -13,9 +15,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
-
-#include <atomic>
-#include <cstdio>
 
 namespace {
 
@@ -76,7 +75,8 @@ int main(int argc, char** argv)
     InstantScale scale;
     scale.moveToThread(&thread);
     thread.start();
-    QMetaObject::invokeMethod(&scale, [&] { scale.listen(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &scale, [&] { scale.listen(); }, Qt::BlockingQueuedConnection);
 
     QTemporaryDir dir;
     {

@@ -3,14 +3,13 @@
 #include "Query.h"
 #include "TicketRenderer.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
-
-#include <algorithm>
-#include <cstdio>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -32,7 +31,8 @@ int main(int argc, char** argv)
                                 " schriftgroesse, schriftschnitt, feldart) values ('Einzelwiegung', ?, 'Calibri',"
                                 " 'clBlack', ?, ?, 11, '0000', ?)"),
                  {data ? QString::fromLatin1(fields[i % 8]) : QStringLiteral("Beschriftung %1").arg(i),
-                  200 + (i % 3) * 230, 48 + (i / 3) * 38, data ? QStringLiteral("Datenpool") : QStringLiteral("Freitext")})
+                  200 + (i % 3) * 230, 48 + (i / 3) * 38,
+                  data ? QStringLiteral("Datenpool") : QStringLiteral("Freitext")})
             .execute();
     }
     for (int i = 0; i < 20; ++i)

@@ -4,16 +4,15 @@
 #include "Database.h"
 #include "Query.h"
 #include "ReadCycle.h"
-#include "TForm1.h"
 #include "Tdruck_wiegung.h"
+#include "TForm1.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
-
-#include <algorithm>
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -35,7 +34,8 @@ int main(int argc, char** argv)
         db.open(dir.filePath(QStringLiteral("Data/daten.db")), true);
         QElapsedTimer t;
         t.start();
-        db.exec(QStringLiteral("insert into firmenstamm (id, Firmenname, Kunde_Lieferant) values (7, 'Kieswerk', 'K')"));
+        db.exec(
+            QStringLiteral("insert into firmenstamm (id, Firmenname, Kunde_Lieferant) values (7, 'Kieswerk', 'K')"));
         db.exec(QStringLiteral("insert into produktstamm (id, Artikelbezeichnung) values (3, 'Kies')"));
         db.exec(QStringLiteral("insert into fahrzeugstamm (id, Fahrzeugbeschreibung, Tara) values (12, 'LKW', 9000)"));
         // Years of weighings: mostly single weighings, every tenth a completed pair, all older than a day;
@@ -48,12 +48,15 @@ int main(int argc, char** argv)
                     " datetime(now(), '-2 days', '-' || (n / 100) || ' minutes'), 7, 3, 12, 24000, 9000, 15000,"
                     " '00000-000001', 'Hand', 'Berechnet', 'E' FROM c")
                     .arg(rows));
-        db.exec(QStringLiteral("insert into wiegung (wiegenummer, wiegeart, datum, Firma_id, Material_id, Fahrzeug_id, Tara)"
-                               " select wiegenummer + 2000000, 'Erstwiegung', now(), 7, 3, 12, 9000 from wiegung where id <= 20"));
-        db.exec(QStringLiteral("insert into wiegung (wiegenummer, wiegeart, datum, Firma_id, Material_id, Fahrzeug_id, netto)"
-                               " select wiegenummer + 3000000, 'Einzelwiegung', now(), 7, 3, 12, 100 from wiegung where id <= 30"));
+        db.exec(QStringLiteral(
+            "insert into wiegung (wiegenummer, wiegeart, datum, Firma_id, Material_id, Fahrzeug_id, Tara)"
+            " select wiegenummer + 2000000, 'Erstwiegung', now(), 7, 3, 12, 9000 from wiegung where id <= 20"));
+        db.exec(QStringLiteral(
+            "insert into wiegung (wiegenummer, wiegeart, datum, Firma_id, Material_id, Fahrzeug_id, netto)"
+            " select wiegenummer + 3000000, 'Einzelwiegung', now(), 7, 3, 12, 100 from wiegung where id <= 30"));
         db.exec(QStringLiteral("update konfiguration set wiegenummer=4000000, erstwiegungsdruck=0, video=0, waage=0"));
-        std::printf("database with %lld weighings prepared in %.1f s\n", static_cast<long long>(rows), t.elapsed() / 1000.0);
+        std::printf("database with %lld weighings prepared in %.1f s\n", static_cast<long long>(rows),
+                    t.elapsed() / 1000.0);
     }
 
     NoOutput none;

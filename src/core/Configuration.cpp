@@ -55,14 +55,31 @@ void Configuration::save(Database& db, bool withCounter) const
         .add(QStringLiteral(" serverfenster=?, benutzersteuerung=?"));
     if (withCounter)
         q.add(QStringLiteral(", wiegenummer=?"));
-    for (const QVariant& v :
-         {QVariant(waage), QVariant(schnittstelle_waage), QVariant(ip_waage),
-          QVariant(port_waage), QVariant(zusatzanzeige), QVariant(ip_zusatzanzeige), QVariant(port_zusatzanzeige),
-          QVariant(rfid), QVariant(rfid_ip), QVariant(video), QVariant(url_webcam), QVariant(bild1_hoehe),
-          QVariant(bild1_breite), QVariant(bild1_x), QVariant(bild1_y), QVariant(bild2_hoehe), QVariant(bild2_breite),
-          QVariant(bild2_x), QVariant(bild2_y), QVariant(erstwiegungsdruck), QVariant(erstwiegungsdruck_vorschau),
-          QVariant(summendruck_vorschau), QVariant(einzelwiegung_vorschau), QVariant(serverfenster),
-          QVariant(benutzersteuerung)})
+    for (const QVariant& v : {QVariant(waage),
+                              QVariant(schnittstelle_waage),
+                              QVariant(ip_waage),
+                              QVariant(port_waage),
+                              QVariant(zusatzanzeige),
+                              QVariant(ip_zusatzanzeige),
+                              QVariant(port_zusatzanzeige),
+                              QVariant(rfid),
+                              QVariant(rfid_ip),
+                              QVariant(video),
+                              QVariant(url_webcam),
+                              QVariant(bild1_hoehe),
+                              QVariant(bild1_breite),
+                              QVariant(bild1_x),
+                              QVariant(bild1_y),
+                              QVariant(bild2_hoehe),
+                              QVariant(bild2_breite),
+                              QVariant(bild2_x),
+                              QVariant(bild2_y),
+                              QVariant(erstwiegungsdruck),
+                              QVariant(erstwiegungsdruck_vorschau),
+                              QVariant(summendruck_vorschau),
+                              QVariant(einzelwiegung_vorschau),
+                              QVariant(serverfenster),
+                              QVariant(benutzersteuerung)})
         q.bind(v);
     if (withCounter)
         q.bind(wiegenummer);

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <sqlcipher/sqlite3.h>
 
 const char* const Database::Key = "quendal";
@@ -120,7 +119,8 @@ void Database::open(const QString& path, bool createIfMissing)
     close();
     const bool exists = QFileInfo::exists(path);
     if (!exists && !createIfMissing)
-        throw DatabaseError(QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(QDir::toNativeSeparators(path)));
+        throw DatabaseError(
+            QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(QDir::toNativeSeparators(path)));
     if (!exists)
         QDir().mkpath(QFileInfo(path).absolutePath());
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 // A failed statement or a database that cannot be opened. Carries the engine's message and, where a

@@ -15,7 +15,8 @@ class LayoutWriter
 public:
     LayoutWriter(Database& db, const QString& kind) : m_q(db), m_kind(kind) {}
 
-    void text(int x, int y, const QString& text, int size = 11, const char* style = "0000", const char* color = "clBlack")
+    void text(int x, int y, const QString& text, int size = 11, const char* style = "0000",
+              const char* color = "clBlack")
     {
         insertText(x, y, text, size, style, color, QStringLiteral("Freitext"));
     }
@@ -30,12 +31,13 @@ public:
     void finish()
     {
         for (const Photo& p : m_photos) {
-            m_q.setSql(QStringLiteral("INSERT INTO ausdrucke_bilder (ausdruckart, bezeichnung, x, y, datei, hoehe,"
-                                      " breite, stretch, bildart, webcamnummer) VALUES (?, ?, ?, ?, '', ?, ?, 1, ?, ?)"),
-                       {m_kind, QStringLiteral("Bild%1").arg(++m_counter), X0 + p.x, Y0 + p.y, p.h, p.w,
-                        p.camera <= 2 ? QStringLiteral("Einfahrt Kamera%1").arg(p.camera)
-                                      : QStringLiteral("Ausfahrt Kamera%1").arg(p.camera - 2),
-                        p.camera})
+            m_q.setSql(
+                   QStringLiteral("INSERT INTO ausdrucke_bilder (ausdruckart, bezeichnung, x, y, datei, hoehe,"
+                                  " breite, stretch, bildart, webcamnummer) VALUES (?, ?, ?, ?, '', ?, ?, 1, ?, ?)"),
+                   {m_kind, QStringLiteral("Bild%1").arg(++m_counter), X0 + p.x, Y0 + p.y, p.h, p.w,
+                    p.camera <= 2 ? QStringLiteral("Einfahrt Kamera%1").arg(p.camera)
+                                  : QStringLiteral("Ausfahrt Kamera%1").arg(p.camera - 2),
+                    p.camera})
                 .execute();
         }
         for (const Rect& r : m_rects) {
@@ -74,7 +76,12 @@ private:
     QList<Photo> m_photos;
 };
 
-enum class Kind { First, Second, Single };
+enum class Kind
+{
+    First,
+    Second,
+    Single
+};
 
 void writeLayout(Database& db, Kind kind)
 {
@@ -82,7 +89,8 @@ void writeLayout(Database& db, Kind kind)
                          : kind == Kind::Second ? QStringLiteral("Zweitwiegung")
                                                 : QStringLiteral("Einzelwiegung");
     Query(db)
-        .setSql(QStringLiteral("INSERT INTO ausdrucke (Bezeichnung, xbeginn, ybeginn) VALUES (?, ?, ?)"), {name, X0, Y0})
+        .setSql(QStringLiteral("INSERT INTO ausdrucke (Bezeichnung, xbeginn, ybeginn) VALUES (?, ?, ?)"),
+                {name, X0, Y0})
         .execute();
     LayoutWriter w(db, name);
 

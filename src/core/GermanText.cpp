@@ -1,8 +1,7 @@
 #include "GermanText.h"
 
-#include <QLocale>
-
 #include <cmath>
+#include <QLocale>
 
 namespace GermanText {
 

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QDateTime>
 #include <QString>
-
-#include <optional>
 
 // Number and date texts as the station shows them: German conventions whatever the machine's locale.
 namespace GermanText {

@@ -44,14 +44,14 @@ namespace NewDatabaseContent {
 void write(Database& db)
 {
     Query q(db);
-    q.setSql(QStringLiteral(
-                 "INSERT INTO konfiguration (wiegenummer, waage, schnittstelle_waage, ip_waage, port_waage,"
-                 " zusatzanzeige, ip_zusatzanzeige, port_zusatzanzeige, rfid, rfid_ip, video, url_webcam,"
-                 " bild1_hoehe, bild1_breite, bild1_x, bild1_y, bild2_hoehe, bild2_breite, bild2_x, bild2_y,"
-                 " erstwiegungsdruck, erstwiegungsdruck_vorschau, summendruck_vorschau, einzelwiegung_vorschau,"
-                 " serverfenster, benutzersteuerung)"
-                 " VALUES (0, 0, 'TCP-IP', '127.0.0.1', 23, 0, '127.0.0.1', 24, 0, '127.0.0.1', 0, '',"
-                 " 240, 320, 420, 160, 0, 320, 760, 160, 1, 1, 1, 1, 1, 0)"))
+    q.setSql(
+         QStringLiteral("INSERT INTO konfiguration (wiegenummer, waage, schnittstelle_waage, ip_waage, port_waage,"
+                        " zusatzanzeige, ip_zusatzanzeige, port_zusatzanzeige, rfid, rfid_ip, video, url_webcam,"
+                        " bild1_hoehe, bild1_breite, bild1_x, bild1_y, bild2_hoehe, bild2_breite, bild2_x, bild2_y,"
+                        " erstwiegungsdruck, erstwiegungsdruck_vorschau, summendruck_vorschau, einzelwiegung_vorschau,"
+                        " serverfenster, benutzersteuerung)"
+                        " VALUES (0, 0, 'TCP-IP', '127.0.0.1', 23, 0, '127.0.0.1', 24, 0, '127.0.0.1', 0, '',"
+                        " 240, 320, 420, 160, 0, 320, 760, 160, 1, 1, 1, 1, 1, 0)"))
         .execute();
 
     // The rows that quick-entry weighings point at: the name is NULL.

@@ -4,9 +4,8 @@
 #include "DatabaseError.h"
 #include "GermanText.h"
 
-#include <sqlcipher/sqlite3.h>
-
 #include <cmath>
+#include <sqlcipher/sqlite3.h>
 
 namespace {
 

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
-#include <memory>
 #include <vector>
 
 class Database;

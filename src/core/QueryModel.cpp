@@ -77,7 +77,7 @@ void QueryModel::sort(int column, Qt::SortOrder order)
         else
             cmp = QVariant::compare(va, vb) == QPartialOrdering::Less      ? -1
                   : QVariant::compare(va, vb) == QPartialOrdering::Greater ? 1
-                                                                          : 0;
+                                                                           : 0;
         return order == Qt::AscendingOrder ? cmp < 0 : cmp > 0;
     });
     Q_EMIT layoutChanged();

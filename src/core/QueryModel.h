@@ -4,7 +4,6 @@
 
 #include <QAbstractTableModel>
 #include <QString>
-
 #include <vector>
 
 // A grid or list over an opened query: the chosen columns under their captions, sortable by any of

@@ -227,7 +227,8 @@ void upgrade(Database& db)
 {
     const int version = userVersion(db);
     if (version > CurrentVersion)
-        throw DatabaseError(QStringLiteral("Die Datenbank stammt von einer neueren Programmversion (%1).").arg(version));
+        throw DatabaseError(
+            QStringLiteral("Die Datenbank stammt von einer neueren Programmversion (%1).").arg(version));
     if (version < 1)
         throw DatabaseError(QStringLiteral("Die Datei ist keine Pondamir-Datenbank."));
 }

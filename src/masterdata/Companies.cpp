@@ -50,8 +50,9 @@ void buildSearch(Query& q, const Filter& f)
 qint64 insert(Database& db, const Data& d)
 {
     Query q(db);
-    q.add(QStringLiteral("Insert into firmenstamm (Firmenname,adresse,plz,ort,rfid,rfid_Ausloeser,inaktiv,kunde_Lieferant)"
-                         " values (?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.add(QStringLiteral(
+        "Insert into firmenstamm (Firmenname,adresse,plz,ort,rfid,rfid_Ausloeser,inaktiv,kunde_Lieferant)"
+        " values (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& v : {QVariant(d.name), QVariant(d.address), QVariant(d.plz), QVariant(d.ort), QVariant(d.rfid),
                               QVariant(d.trigger), QVariant(d.inactive), QVariant(kind(d.kunde, d.lieferant))})
         q.bind(v);
@@ -64,34 +65,40 @@ void update(Database& db, qint64 id, const Data& d)
     Query q(db);
     q.add(QStringLiteral("update firmenstamm set firmenname=?, adresse=?, plz=?, ort=?, rfid=?, rfid_ausloeser=?,"
                          " inaktiv=?, kunde_Lieferant=? where id=?"));
-    for (const QVariant& v : {QVariant(d.name), QVariant(d.address), QVariant(d.plz), QVariant(d.ort), QVariant(d.rfid),
-                              QVariant(d.trigger), QVariant(d.inactive), QVariant(kind(d.kunde, d.lieferant)),
-                              QVariant(id)})
+    for (const QVariant& v :
+         {QVariant(d.name), QVariant(d.address), QVariant(d.plz), QVariant(d.ort), QVariant(d.rfid),
+          QVariant(d.trigger), QVariant(d.inactive), QVariant(kind(d.kunde, d.lieferant)), QVariant(id)})
         q.bind(v);
     q.execute();
 }
 
 void setPreferredArticle(Database& db, qint64 company, qint64 product)
 {
-    Query(db).setSql(QStringLiteral("Update firmenstamm set rfid_material=? where id =?"), {product, company}).execute();
+    Query(db)
+        .setSql(QStringLiteral("Update firmenstamm set rfid_material=? where id =?"), {product, company})
+        .execute();
 }
 
 void setPreferredVehicle(Database& db, qint64 company, qint64 vehicle)
 {
-    Query(db).setSql(QStringLiteral("Update firmenstamm set rfid_fahrzeug=? where id =?"), {vehicle, company}).execute();
+    Query(db)
+        .setSql(QStringLiteral("Update firmenstamm set rfid_fahrzeug=? where id =?"), {vehicle, company})
+        .execute();
 }
 
 void assignVehicle(Database& db, qint64 company, qint64 vehicle)
 {
     Query(db)
-        .setSql(QStringLiteral("insert into fahrzeug_zu_firma (Firmen_id,fahrzeug_id) values (?, ?)"), {company, vehicle})
+        .setSql(QStringLiteral("insert into fahrzeug_zu_firma (Firmen_id,fahrzeug_id) values (?, ?)"),
+                {company, vehicle})
         .execute();
 }
 
 void removeVehicle(Database& db, qint64 company, qint64 vehicle)
 {
     Query(db)
-        .setSql(QStringLiteral("delete from fahrzeug_zu_firma  where (Firmen_id=?) and (fahrzeug_id=?)"), {company, vehicle})
+        .setSql(QStringLiteral("delete from fahrzeug_zu_firma  where (Firmen_id=?) and (fahrzeug_id=?)"),
+                {company, vehicle})
         .execute();
 }
 

@@ -226,9 +226,10 @@ void ItemSearchWindow::Button3Click()
 
 TFahrzeugauswahlmaske::TFahrzeugauswahlmaske(Database& db, Selection& selection, Tfahrzeuganlegen& create,
                                              Tfahrzeuganpassen& edit, QWidget* parent)
-    : ItemSearchWindow(db, selection, "Fahrzeugauswahlmaske", QStringLiteral("Fahrzeugauswahlmaske"), "fahrzeug",
-                       QStringLiteral("Fahrzeug"), QStringLiteral("Fahrzeugbeschreibung"), create, edit,
-                       [&edit](const QString& id) { edit.setId(id); }, parent)
+    : ItemSearchWindow(
+          db, selection, "Fahrzeugauswahlmaske", QStringLiteral("Fahrzeugauswahlmaske"), "fahrzeug",
+          QStringLiteral("Fahrzeug"), QStringLiteral("Fahrzeugbeschreibung"), create, edit,
+          [&edit](const QString& id) { edit.setId(id); }, parent)
 {
 }
 
@@ -249,9 +250,10 @@ void TFahrzeugauswahlmaske::Button4Click()
 
 Tproduktauswahlmaske::Tproduktauswahlmaske(Database& db, Selection& selection, Tproduktanlegen& create,
                                            Tproduktanpassen& edit, QWidget* parent)
-    : ItemSearchWindow(db, selection, "produktauswahlmaske", QStringLiteral("Produktauswahlmaske"), "produkt",
-                       QStringLiteral("Produkt"), QStringLiteral("Artikelbezeichnung"), create, edit,
-                       [&edit](const QString& id) { edit.setId(id); }, parent)
+    : ItemSearchWindow(
+          db, selection, "produktauswahlmaske", QStringLiteral("Produktauswahlmaske"), "produkt",
+          QStringLiteral("Produkt"), QStringLiteral("Artikelbezeichnung"), create, edit,
+          [&edit](const QString& id) { edit.setId(id); }, parent)
 {
 }
 

@@ -4,9 +4,8 @@
 #include "Query.h"
 #include "QueryModel.h"
 
-#include <QDialog>
-
 #include <functional>
+#include <QDialog>
 
 class Database;
 class QCheckBox;
@@ -73,8 +72,8 @@ class ItemSearchWindow : public SearchWindow
 {
     Q_OBJECT
 public:
-    void Button2Click(); // create
-    void Button3Click(); // edit the selected row
+    void Button2Click();             // create
+    void Button3Click();             // edit the selected row
     virtual void Button4Click() = 0; // take over
 
 protected:

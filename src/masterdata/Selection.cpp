@@ -53,8 +53,8 @@ void Selection::applyPreferences(Database& db, qint64 productId, qint64 vehicleI
             q.setSql(QStringLiteral("Select * from produktstamm where id=?"), {productId});
             q.open();
             if (q.hasCurrentRow())
-                setProduct(q.field(QStringLiteral("id")).asInt(), q.field(QStringLiteral("Artikelbezeichnung")).asText(),
-                           clearHand);
+                setProduct(q.field(QStringLiteral("id")).asInt(),
+                           q.field(QStringLiteral("Artikelbezeichnung")).asText(), clearHand);
         } catch (const DatabaseError& e) {
             Prompt::instance().message(e.statement());
         }

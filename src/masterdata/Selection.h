@@ -1,9 +1,8 @@
 #pragma once
 
+#include <array>
 #include <QObject>
 #include <QString>
-
-#include <array>
 
 class Database;
 
@@ -13,7 +12,8 @@ class Selection : public QObject
 {
     Q_OBJECT
 public:
-    enum Item {
+    enum Item
+    {
         FirmaHand,
         ProduktHand,
         FahrzeugHand,
@@ -28,7 +28,12 @@ public:
         Tara,
         ItemCount
     };
-    enum class Group { Company, Product, Vehicle };
+    enum class Group
+    {
+        Company,
+        Product,
+        Vehicle
+    };
 
     explicit Selection(QObject* parent = nullptr);
 

@@ -46,8 +46,7 @@ Tfirmaanlegen::Tfirmaanlegen(Database& db, const QString& photoDir, QWidget* par
     : QDialog(parent), m_db(db), m_photoDir(photoDir), m_firmendetails(db), m_vorzugartikel(db), m_vorzugfahrzeuge(db),
       m_verfuegbare_produkte(db), m_zugeordnete_fahrzeuge(db), m_fahrzeugstamm(db),
       m_productModel(m_verfuegbare_produkte, {{QStringLiteral("Artikelbezeichnung"), QStringLiteral("Artikel")}}),
-      m_assignedModel(m_zugeordnete_fahrzeuge,
-                      {{QStringLiteral("Fahrzeugbeschreibung"), QStringLiteral("Fahrzeug")}}),
+      m_assignedModel(m_zugeordnete_fahrzeuge, {{QStringLiteral("Fahrzeugbeschreibung"), QStringLiteral("Fahrzeug")}}),
       m_vehicleModel(m_fahrzeugstamm, {{QStringLiteral("Fahrzeugbeschreibung"), QStringLiteral("Fahrzeug")}})
 {
     setObjectName(QStringLiteral("firmaanlegen"));
@@ -72,8 +71,12 @@ Tfirmaanlegen::Tfirmaanlegen(Database& db, const QString& photoDir, QWidget* par
     m_lieferant = named(new QCheckBox(QStringLiteral("Lieferant")), "Lieferant");
     m_inaktiv = named(new QCheckBox(QStringLiteral("Inaktiv")), "Inaktiv");
     int row = 0;
-    for (auto [text, w] : {std::pair<const char*, QWidget*>{"Firmenname:", m_name}, {"Adresse:", m_address},
-                           {"Plz.:", m_plz}, {"Ort:", m_ort}, {"RFID:", m_rfid}, {"RFID Auslöser:", m_trigger}}) {
+    for (auto [text, w] : {std::pair<const char*, QWidget*>{"Firmenname:", m_name},
+                           {"Adresse:", m_address},
+                           {"Plz.:", m_plz},
+                           {"Ort:", m_ort},
+                           {"RFID:", m_rfid},
+                           {"RFID Auslöser:", m_trigger}}) {
         ig->addWidget(buddy(QString::fromUtf8(text), w), row, 0);
         ig->addWidget(w, row++, 1, 1, 3);
     }
@@ -111,8 +114,8 @@ Tfirmaanlegen::Tfirmaanlegen(Database& db, const QString& photoDir, QWidget* par
     m_prefVehicle = display("DBEdit2");
     m_image2 = new PictureButton(QStringLiteral("Image2"), Icons::Kind::Vehicle, QStringLiteral("Fahrzeug zuordnen"),
                                  false, 28);
-    m_image3 = new PictureButton(QStringLiteral("Image3"), Icons::Kind::Delete,
-                                 QStringLiteral("Zuordnung entfernen"), false, 28);
+    m_image3 = new PictureButton(QStringLiteral("Image3"), Icons::Kind::Delete, QStringLiteral("Zuordnung entfernen"),
+                                 false, 28);
     m_image5 = new PictureButton(QStringLiteral("Image5"), Icons::Kind::FirstWeighing,
                                  QStringLiteral("Als bevorzugtes Fahrzeug setzen"), false, 28);
     m_image6 = new PictureButton(QStringLiteral("Image6"), Icons::Kind::Reset,
@@ -130,10 +133,11 @@ Tfirmaanlegen::Tfirmaanlegen(Database& db, const QString& photoDir, QWidget* par
     gl->addWidget(vehicleBox, 1);
     outer->addWidget(m_groups, 1);
 
-    m_panel1 = named(new QLabel(QStringLiteral("Um Artikel und Fahrzeuge anlegen zu können, müssen Sie die Firma zuerst "
-                                               "anlegen!"),
-                                m_groups),
-                     "Panel1");
+    m_panel1 =
+        named(new QLabel(QStringLiteral("Um Artikel und Fahrzeuge anlegen zu können, müssen Sie die Firma zuerst "
+                                        "anlegen!"),
+                         m_groups),
+              "Panel1");
     m_panel1->setAlignment(Qt::AlignCenter);
     m_panel1->setWordWrap(true);
     m_panel1->setAutoFillBackground(true);
@@ -165,7 +169,6 @@ Tfirmaanlegen::Tfirmaanlegen(Database& db, const QString& photoDir, QWidget* par
     resize(760, 560);
     updateButtons();
 }
-
 
 bool Tfirmaanlegen::eventFilter(QObject* watched, QEvent* event)
 {
@@ -221,8 +224,8 @@ void Tfirmaanlegen::loadNew()
     m_zugeordnete_fahrzeuge.close();
     m_verfuegbare_produkte.setSql(
         QStringLiteral(" Select * from Produktstamm where artikelbezeichnung<>'' order by artikelbezeichnung asc"));
-    m_fahrzeugstamm.setSql(
-        QStringLiteral(" Select * from fahrzeugstamm where fahrzeugbeschreibung<>'' order by fahrzeugbeschreibung asc"));
+    m_fahrzeugstamm.setSql(QStringLiteral(
+        " Select * from fahrzeugstamm where fahrzeugbeschreibung<>'' order by fahrzeugbeschreibung asc"));
     openGuarded(m_verfuegbare_produkte, m_productModel, m_products);
     openGuarded(m_fahrzeugstamm, m_vehicleModel, m_vehicles);
     m_assignedModel.reload();
@@ -371,8 +374,9 @@ void Tfirmaanlegen::Button2Click()
 {
     if (m_art->text() == QLatin1String("neu") || !m_firmendetails.hasCurrentRow())
         return;
-    if (!Prompt::instance().confirm(QStringLiteral("Es werden alle Datensätze von ") + m_name->text() +
-                                    QStringLiteral(" gelöscht, dieser Vorgang kann nicht rückgängig gemacht werden!!!")))
+    if (!Prompt::instance().confirm(
+            QStringLiteral("Es werden alle Datensätze von ") + m_name->text() +
+            QStringLiteral(" gelöscht, dieser Vorgang kann nicht rückgängig gemacht werden!!!")))
         return;
     try {
         Companies::erase(m_db, companyId(), m_photoDir);

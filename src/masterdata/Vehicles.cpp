@@ -40,7 +40,8 @@ bool parseTara(const QString& text, double& tara)
 qint64 insert(Database& db, const QString& description, double tara)
 {
     Query q(db);
-    q.add(QStringLiteral("Insert into fahrzeugstamm (fahrzeugBeschreibung,tara) values (")).add(QStringLiteral("?, ?)"));
+    q.add(QStringLiteral("Insert into fahrzeugstamm (fahrzeugBeschreibung,tara) values ("))
+        .add(QStringLiteral("?, ?)"));
     q.bind(description).bind(tara).execute();
     return db.lastInsertId();
 }
@@ -73,7 +74,8 @@ qint64 insert(Database& db, const QString& name)
 void update(Database& db, qint64 id, const QString& name, bool inactive)
 {
     Query(db)
-        .setSql(QStringLiteral("update produktstamm set Artikelbezeichnung=?, inaktiv=? where id=?"), {name, inactive, id})
+        .setSql(QStringLiteral("update produktstamm set Artikelbezeichnung=?, inaktiv=? where id=?"),
+                {name, inactive, id})
         .execute();
 }
 

@@ -2,11 +2,10 @@
 
 #include "ReplyParser.h"
 
+#include <functional>
 #include <QObject>
 #include <QString>
 #include <QTimer>
-
-#include <functional>
 
 class AdditionalDisplay;
 class MessageLog;
@@ -21,7 +20,12 @@ class ReadCycle : public QObject
 {
     Q_OBJECT
 public:
-    enum class Transport { None, Tcp, Serial };
+    enum class Transport
+    {
+        None,
+        Tcp,
+        Serial
+    };
 
     ReadCycle(MessageLog& log, TcpDevice& tcp, SerialScaleLink& serial, AdditionalDisplay& display,
               QObject* parent = nullptr);

@@ -1,7 +1,6 @@
 #include "SerialScaleLink.h"
 
 #include <QSerialPort>
-
 #include <stdexcept>
 
 namespace {

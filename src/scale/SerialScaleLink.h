@@ -1,10 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
-#include <functional>
 
 class QSerialPort;
 

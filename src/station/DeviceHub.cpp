@@ -41,8 +41,8 @@ TcpDevice::Messages rfidMessages()
 
 DeviceHub::DeviceHub(MessageLog& log, QObject* parent)
     : QObject(parent), m_log(log), m_displaySocket(log, displayMessages(), true, this),
-      m_scaleSocket(log, scaleMessages(), true, this), m_rfidSocket(log, rfidMessages(), false, this),
-      m_serial(this), m_display(m_displaySocket), m_cycle(log, m_scaleSocket, m_serial, m_display, this)
+      m_scaleSocket(log, scaleMessages(), true, this), m_rfidSocket(log, rfidMessages(), false, this), m_serial(this),
+      m_display(m_displaySocket), m_cycle(log, m_scaleSocket, m_serial, m_display, this)
 {
 }
 

@@ -19,8 +19,9 @@ LoginPanel::LoginPanel(QWidget* parent) : QFrame(parent)
     auto* logo = new QLabel;
     logo->setObjectName(QStringLiteral("Image10"));
     logo->setFixedHeight(90);
-    logo->setStyleSheet(QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #216ebe, stop:1 #2e9646);"
-                                       " border-radius: 8px;"));
+    logo->setStyleSheet(
+        QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #216ebe, stop:1 #2e9646);"
+                       " border-radius: 8px;"));
     auto* title = new QLabel(QStringLiteral("PDMR"), logo);
     title->setObjectName(QStringLiteral("Label16"));
     title->setStyleSheet(QStringLiteral("color: white; font-size: 32pt; font-weight: bold; background: transparent;"));

@@ -34,10 +34,14 @@ SelectionGroup::SelectionGroup(QWidget* parent) : QGroupBox(QStringLiteral("Ausw
 {
     setObjectName(QStringLiteral("GroupBox1"));
     auto* g = new QGridLayout(this);
-    image1 = new PictureButton(QStringLiteral("Image1"), Icons::Kind::Company, QStringLiteral("Firma wählen"), false, 44);
-    image2 = new PictureButton(QStringLiteral("Image2"), Icons::Kind::Product, QStringLiteral("Produkt wählen"), false, 44);
-    image3 = new PictureButton(QStringLiteral("Image3"), Icons::Kind::Vehicle, QStringLiteral("Fahrzeug wählen"), false, 44);
-    image4 = new PictureButton(QStringLiteral("Image4"), Icons::Kind::Reset, QStringLiteral("Auswahl zurücksetzen"), true, 32);
+    image1 =
+        new PictureButton(QStringLiteral("Image1"), Icons::Kind::Company, QStringLiteral("Firma wählen"), false, 44);
+    image2 =
+        new PictureButton(QStringLiteral("Image2"), Icons::Kind::Product, QStringLiteral("Produkt wählen"), false, 44);
+    image3 =
+        new PictureButton(QStringLiteral("Image3"), Icons::Kind::Vehicle, QStringLiteral("Fahrzeug wählen"), false, 44);
+    image4 = new PictureButton(QStringLiteral("Image4"), Icons::Kind::Reset, QStringLiteral("Auswahl zurücksetzen"),
+                               true, 32);
 
     firmaGewaehlt = valueLabel("firma_gewaehlt", QStringLiteral("Firma"), true);
     firmaAdresse = valueLabel("firma_adresse", QStringLiteral("Adresse"));

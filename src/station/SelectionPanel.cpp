@@ -13,7 +13,8 @@ SelectionPanel::SelectionPanel(const char* name, const QString& caption, const c
     setAccessibleName(caption);
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("SelectionPanel { background: #eef4fb; border: 2px solid #216ebe; border-radius: 6px; }"));
+    setStyleSheet(
+        QStringLiteral("SelectionPanel { background: #eef4fb; border: 2px solid #216ebe; border-radius: 6px; }"));
     auto* g = new QGridLayout(this);
     auto* title = new QLabel(caption);
     title->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14pt;"));

@@ -3,25 +3,25 @@
 #include "AdminPage.h"
 #include "ConfigPage.h"
 #include "DatabaseError.h"
-#include "ItemWindows.h"
-#include "Modal.h"
-#include "SearchWindows.h"
-#include "Tfirmaanlegen.h"
 #include "ErrorBoundary.h"
+#include "ItemWindows.h"
 #include "LoginPanel.h"
 #include "MessageWindow.h"
+#include "Modal.h"
+#include "PhotoCapture.h"
 #include "PictureButton.h"
 #include "Prompt.h"
+#include "SearchWindows.h"
 #include "SelectionGroup.h"
-#include "PhotoCapture.h"
 #include "SelectionPanel.h"
 #include "Tdruck_wiegung.h"
+#include "Tfirmaanlegen.h"
 #include "TicketError.h"
+#include "TodayListsView.h"
 #include "Ui.h"
+#include "WebcamView.h"
 #include "WeighingCommands.h"
 #include "WeighingRecorder.h"
-#include "TodayListsView.h"
-#include "WebcamView.h"
 #include "WeightDisplay.h"
 
 #include <QCheckBox>
@@ -47,7 +47,12 @@ using ErrorBoundary::guard;
 
 namespace {
 
-enum Page { Videoansicht = 0, Konfiguration = 1, Administration = 2 };
+enum Page
+{
+    Videoansicht = 0,
+    Konfiguration = 1,
+    Administration = 2
+};
 
 QFrame* panel(const char* name)
 {
@@ -67,8 +72,7 @@ void setMemo(QPlainTextEdit* memo, const QString& text)
 } // namespace
 
 TForm1::TForm1(const QString& appDir, QWidget* parent)
-    : QWidget(parent), m_appDir(QDir(appDir).absolutePath()), m_devices(m_log), m_today(m_db),
-      m_schnelleingabe(m_db)
+    : QWidget(parent), m_appDir(QDir(appDir).absolutePath()), m_devices(m_log), m_today(m_db), m_schnelleingabe(m_db)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Pondamir Version 18.011"));
@@ -114,12 +118,10 @@ void TForm1::createDialogs()
 
 void TForm1::wireSelection()
 {
-    QLabel* labels[Selection::Tara] = {m_group->firmaHand,   m_group->produktHand,
-                                       m_group->fahrzeugHand, m_group->firmaGewaehlt,
-                                       m_group->firmaAdresse, m_group->firmaPlzOrt,
-                                       m_group->firmaId,      m_group->produktGewaehlt,
-                                       m_group->produktId,    m_group->fahrzeugGewaehlt,
-                                       m_group->fahrzeugId};
+    QLabel* labels[Selection::Tara] = {m_group->firmaHand,        m_group->produktHand,     m_group->fahrzeugHand,
+                                       m_group->firmaGewaehlt,    m_group->firmaAdresse,    m_group->firmaPlzOrt,
+                                       m_group->firmaId,          m_group->produktGewaehlt, m_group->produktId,
+                                       m_group->fahrzeugGewaehlt, m_group->fahrzeugId};
     std::vector<QLabel*> byItem(labels, labels + Selection::Tara);
     connect(&m_selection, &Selection::changed, this, [this, byItem](Selection::Item item, const QString& value) {
         if (item == Selection::Tara) {
@@ -181,8 +183,8 @@ void TForm1::buildWindow()
     left->addWidget(m_group, 1);
     QFrame* panel2 = panel("Panel2");
     auto* p2 = new QVBoxLayout(panel2);
-    auto* image5 = new PictureButton(QStringLiteral("Image5"), Icons::Kind::FirstWeighing, QStringLiteral("Erstwiegung"),
-                                     true, 64);
+    auto* image5 = new PictureButton(QStringLiteral("Image5"), Icons::Kind::FirstWeighing,
+                                     QStringLiteral("Erstwiegung"), true, 64);
     p2->addWidget(image5);
     connect(image5, &QToolButton::clicked, this, guard([this] { Image5Click(); }));
     panel2->setFixedWidth(250);
@@ -195,8 +197,8 @@ void TForm1::buildWindow()
 
     m_panels[0] = new SelectionPanel("firmenauswahl", QStringLiteral("Firmenauswahl"), "firma_einfuegen", "Button1",
                                      "Button2", "Button3", this);
-    m_panels[1] = new SelectionPanel("produktauswahl", QStringLiteral("Produktauswahl"), "produkt_einfuegen",
-                                     "Button4", "Button5", "Button6", this);
+    m_panels[1] = new SelectionPanel("produktauswahl", QStringLiteral("Produktauswahl"), "produkt_einfuegen", "Button4",
+                                     "Button5", "Button6", this);
     m_panels[2] = new SelectionPanel("fahrzeugauswahl", QStringLiteral("Fahrzeugauswahl"), "fahrzeug_einfuegen",
                                      "Button7", "Button8", "Button9", this);
     m_login = new LoginPanel(this);
@@ -217,7 +219,8 @@ QWidget* TForm1::buildWeightPanel()
     auto* kg = new QLabel(QStringLiteral("kg"));
     kg->setObjectName(QStringLiteral("Label1"));
     kg->setStyleSheet(QStringLiteral("font-size: 20pt;"));
-    auto* image7 = new PictureButton(QStringLiteral("Image7"), Icons::Kind::Zero, QStringLiteral("Null stellen"), false, 40);
+    auto* image7 =
+        new PictureButton(QStringLiteral("Image7"), Icons::Kind::Zero, QStringLiteral("Null stellen"), false, 40);
     connect(image7, &QToolButton::clicked, this, guard([this] { Image7Click(); }));
 
     m_tara = new QLineEdit(QStringLiteral("0"));
@@ -301,8 +304,7 @@ QWidget* TForm1::buildCentre()
     m_admin->setObjectName(QStringLiteral("Administration"));
     m_anzeige->addWidget(m_admin);
     connect(m_admin->abfragen, &QPushButton::clicked, this, guard([this] { Button17Click(); }));
-    m_schnelleingabeModel = std::make_unique<QueryModel>(
-        m_schnelleingabe, std::vector<QueryModel::Column>{});
+    m_schnelleingabeModel = std::make_unique<QueryModel>(m_schnelleingabe, std::vector<QueryModel::Column>{});
     m_admin->schnelleingabeGrid->setModel(m_schnelleingabeModel.get());
     connect(m_configPage->captureButton(), &QPushButton::clicked, this, guard([this] { Button16Click(); }));
     v->addWidget(m_anzeige, 1);
@@ -351,8 +353,8 @@ QWidget* TForm1::buildRightColumn()
     v->setContentsMargins(0, 0, 0, 0);
     QFrame* panel4 = panel("Panel4");
     auto* p4 = new QVBoxLayout(panel4);
-    p4->addWidget(new PictureButton(QStringLiteral("Image9"), Icons::Kind::Evaluation, QStringLiteral("Auswertungen"),
-                                    true, 40));
+    p4->addWidget(
+        new PictureButton(QStringLiteral("Image9"), Icons::Kind::Evaluation, QStringLiteral("Auswertungen"), true, 40));
     // Image5 (first weighing) lies in the left column; Image6 and Image11 are created here and there.
     v->addWidget(panel4);
     m_lists = new TodayListsView(m_today);
@@ -564,12 +566,14 @@ void TForm1::wireLists()
     connect(m_lists, &TodayListsView::deleteRequested, this, guard([this](TodayLists::List list) {
                 if (!m_today.query(list).hasCurrentRow())
                     return;
-                if (!Prompt::instance().confirm(QStringLiteral("Möchten Sie die Wiegung wirklich unwiederruflich löschen?")))
+                if (!Prompt::instance().confirm(
+                        QStringLiteral("Möchten Sie die Wiegung wirklich unwiederruflich löschen?")))
                     return;
                 if (m_today.deleteCurrent(list))
                     m_lists->reload(list);
             }));
-    connect(static_cast<QToolButton*>(m_lists->image12()), &QToolButton::clicked, this, guard([this] { Image12Click(); }));
+    connect(static_cast<QToolButton*>(m_lists->image12()), &QToolButton::clicked, this,
+            guard([this] { Image12Click(); }));
 }
 
 void TForm1::Image12Click()

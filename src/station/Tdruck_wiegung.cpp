@@ -5,9 +5,9 @@
 
 #include <QEventLoop>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPrintPreviewDialog>
 
 namespace {
 PrinterOutput g_printer;

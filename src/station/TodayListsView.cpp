@@ -29,14 +29,26 @@ struct PageNames
 };
 
 const PageNames Names[3] = {
-    {"Eingangswiegung", "Eingangswiegung", "DBLookupListBox1", {"Label37", "Label38", "Label39"},
-     {"DBText1", "DBText2", "DBText3"}, "popup_eingang",
+    {"Eingangswiegung",
+     "Eingangswiegung",
+     "DBLookupListBox1",
+     {"Label37", "Label38", "Label39"},
+     {"DBText1", "DBText2", "DBText3"},
+     "popup_eingang",
      {{"Wiegeschein", "Wiegeschein1"}, {"Verwiegefotos", "Verwiegefotos1"}, {nullptr, nullptr}}},
-    {"Einzelwiegung Heute", "Einzelwiegungen Heute", "DBLookupListBox2", {"Label10", "Label11", "Label12"},
-     {"DBText4", "DBText5", "DBText6"}, "popup_einzel_heute",
+    {"Einzelwiegung Heute",
+     "Einzelwiegungen Heute",
+     "DBLookupListBox2",
+     {"Label10", "Label11", "Label12"},
+     {"DBText4", "DBText5", "DBText6"},
+     "popup_einzel_heute",
      {{"Wiegeschein", "MenuItem1"}, {"Verwiegefotos", "MenuItem2"}, {"Wiegung löschen", "Wiegunglschen1"}}},
-    {"Ein-Ausgang Heute", "Ein-Ausgang Heute", "DBLookupListBox3", {"Label40", "Label41", "Label42"},
-     {"DBText7", "DBText8", "DBText9"}, "popup_summe_heute",
+    {"Ein-Ausgang Heute",
+     "Ein-Ausgang Heute",
+     "DBLookupListBox3",
+     {"Label40", "Label41", "Label42"},
+     {"DBText7", "DBText8", "DBText9"},
+     "popup_summe_heute",
      {{"Wiegeschein", "MenuItem3"}, {"Verwiegefotos", "MenuItem4"}, {"Wiegung löschen", "MenuItem5"}}},
 };
 
@@ -76,8 +88,8 @@ TodayListsView::TodayListsView(TodayLists& lists, QWidget* parent) : QTabWidget(
         auto* group = new QGroupBox(QString::fromUtf8(n.group));
         auto* g = new QGridLayout(group);
         Page& p = m_pages[i];
-        p.model = std::make_unique<QueryModel>(lists.query(list), std::vector<QueryModel::Column>{
-                                                                      {QStringLiteral("namegesamt"), QString()}});
+        p.model = std::make_unique<QueryModel>(
+            lists.query(list), std::vector<QueryModel::Column>{{QStringLiteral("namegesamt"), QString()}});
         p.list = Ui::named(new QListView, n.list);
         p.list->setModel(p.model.get());
         p.list->setAccessibleName(QString::fromUtf8(n.tab));
@@ -124,8 +136,9 @@ TodayListsView::TodayListsView(TodayLists& lists, QWidget* parent) : QTabWidget(
                     Q_EMIT deleteRequested(list);
             });
         }
-        connect(p.list, &QListView::customContextMenuRequested, this,
-                [this, list](const QPoint& pos) { m_pages[list].menu->popup(m_pages[list].list->viewport()->mapToGlobal(pos)); });
+        connect(p.list, &QListView::customContextMenuRequested, this, [this, list](const QPoint& pos) {
+            m_pages[list].menu->popup(m_pages[list].list->viewport()->mapToGlobal(pos));
+        });
         addTab(page, QString::fromUtf8(n.tab));
     }
 }

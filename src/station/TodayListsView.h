@@ -3,9 +3,8 @@
 #include "QueryModel.h"
 #include "TodayLists.h"
 
-#include <QTabWidget>
-
 #include <memory>
+#include <QTabWidget>
 
 class QAction;
 class QLabel;

@@ -14,33 +14,49 @@ struct Named
 };
 
 const Named Fixed[] = {
-    {"clBlack", 0x000000},  {"clMaroon", 0x000080}, {"clGreen", 0x008000},  {"clOlive", 0x008080},
-    {"clNavy", 0x800000},   {"clPurple", 0x800080}, {"clTeal", 0x808000},   {"clGray", 0x808080},
-    {"clSilver", 0xC0C0C0}, {"clRed", 0x0000FF},    {"clLime", 0x00FF00},   {"clYellow", 0x00FFFF},
+    {"clBlack", 0x000000},  {"clMaroon", 0x000080},  {"clGreen", 0x008000}, {"clOlive", 0x008080},
+    {"clNavy", 0x800000},   {"clPurple", 0x800080},  {"clTeal", 0x808000},  {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0}, {"clRed", 0x0000FF},     {"clLime", 0x00FF00},  {"clYellow", 0x00FFFF},
     {"clBlue", 0xFF0000},   {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00},  {"clWhite", 0xFFFFFF},
 };
 
-const char* const System[] = {"clScrollBar",   "clBackground",      "clActiveCaption",   "clInactiveCaption",
-                              "clMenu",        "clWindow",          "clWindowFrame",     "clMenuText",
-                              "clWindowText",  "clCaptionText",     "clActiveBorder",    "clInactiveBorder",
-                              "clAppWorkSpace", "clHighlight",      "clHighlightText",   "clBtnFace",
-                              "clBtnShadow",   "clGrayText",        "clBtnText",         "clInactiveCaptionText",
-                              "clBtnHighlight", "cl3DDkShadow",     "cl3DLight",         "clInfoText",
-                              "clInfoBk"};
+const char* const System[] = {
+    "clScrollBar",    "clBackground",     "clActiveCaption", "clInactiveCaption", "clMenu",
+    "clWindow",       "clWindowFrame",    "clMenuText",      "clWindowText",      "clCaptionText",
+    "clActiveBorder", "clInactiveBorder", "clAppWorkSpace",  "clHighlight",       "clHighlightText",
+    "clBtnFace",      "clBtnShadow",      "clGrayText",      "clBtnText",         "clInactiveCaptionText",
+    "clBtnHighlight", "cl3DDkShadow",     "cl3DLight",       "clInfoText",        "clInfoBk"};
 
 constexpr quint32 SystemBase = 0x80000000u;
 constexpr quint32 None = 0x1FFFFFFFu;
 
 QColor systemColor(quint32 index)
 {
-    static const QPalette::ColorRole roles[] = {
-        QPalette::Button,     QPalette::Window,          QPalette::Highlight,  QPalette::Mid,
-        QPalette::Window,     QPalette::Base,            QPalette::Shadow,     QPalette::WindowText,
-        QPalette::Text,       QPalette::HighlightedText, QPalette::Button,     QPalette::Button,
-        QPalette::Dark,       QPalette::Highlight,       QPalette::HighlightedText, QPalette::Button,
-        QPalette::Dark,       QPalette::PlaceholderText, QPalette::ButtonText, QPalette::Mid,
-        QPalette::Light,      QPalette::Shadow,          QPalette::Midlight,   QPalette::ToolTipText,
-        QPalette::ToolTipBase};
+    static const QPalette::ColorRole roles[] = {QPalette::Button,
+                                                QPalette::Window,
+                                                QPalette::Highlight,
+                                                QPalette::Mid,
+                                                QPalette::Window,
+                                                QPalette::Base,
+                                                QPalette::Shadow,
+                                                QPalette::WindowText,
+                                                QPalette::Text,
+                                                QPalette::HighlightedText,
+                                                QPalette::Button,
+                                                QPalette::Button,
+                                                QPalette::Dark,
+                                                QPalette::Highlight,
+                                                QPalette::HighlightedText,
+                                                QPalette::Button,
+                                                QPalette::Dark,
+                                                QPalette::PlaceholderText,
+                                                QPalette::ButtonText,
+                                                QPalette::Mid,
+                                                QPalette::Light,
+                                                QPalette::Shadow,
+                                                QPalette::Midlight,
+                                                QPalette::ToolTipText,
+                                                QPalette::ToolTipBase};
     if (index >= std::size(roles))
         return QColor(Qt::black);
     return QGuiApplication::palette().color(roles[index]);

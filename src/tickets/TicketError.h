@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 // A ticket that cannot be built or printed: an unreadable colour, picture or field, no printer.

@@ -7,15 +7,14 @@
 #include "Query.h"
 #include "TicketError.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <algorithm>
 
 namespace TicketRenderer {
 
@@ -74,7 +73,8 @@ TicketPage build(Database& db, const QString& weighNumber, const QString& photoD
         } else if (const auto source = LayoutTables::fieldSource(db, row.anzeigetext);
                    source && source->tabelle == QLatin1String("wiegung_gesamt")) {
             if (!weighing.hasField(source->spalte))
-                throw TicketError(QStringLiteral("Das Feld \"%1\" gibt es in wiegung_gesamt nicht.").arg(source->spalte));
+                throw TicketError(
+                    QStringLiteral("Das Feld \"%1\" gibt es in wiegung_gesamt nicht.").arg(source->spalte));
             t.text = weighing.field(source->spalte).asText();
         }
         page.texts << t;
@@ -90,7 +90,8 @@ TicketPage build(Database& db, const QString& weighNumber, const QString& photoD
             if (p.image.isNull())
                 throw TicketError(QStringLiteral("Das Bild \"%1\" kann nicht gelesen werden.").arg(row.datei));
         } else if (row.webcamnummer) {
-            const QString file = QDir(photoDir).filePath(QStringLiteral("%1_%2.bmp").arg(page.weighNumber).arg(*row.webcamnummer));
+            const QString file =
+                QDir(photoDir).filePath(QStringLiteral("%1_%2.bmp").arg(page.weighNumber).arg(*row.webcamnummer));
             if (QFileInfo::exists(file))
                 p.image = QImage(file); // a photo that cannot be read stays an empty box
         }
@@ -170,7 +171,8 @@ void toPdf(const TicketPage& page, const QString& path)
     try {
         paintOn(pdf, page);
     } catch (const TicketError&) {
-        throw TicketError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));
+        throw TicketError(
+            QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));
     }
 }
 

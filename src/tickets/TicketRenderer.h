@@ -39,8 +39,8 @@ struct TicketPage
 
     QString weighNumber;
     QString kind;
-    QList<Text> texts;      // in row order: a later text lies above an earlier one
-    QList<Rect> rects;      // in row order: a later rectangle lies below an earlier one
+    QList<Text> texts;       // in row order: a later text lies above an earlier one
+    QList<Rect> rects;       // in row order: a later rectangle lies below an earlier one
     QList<Picture> pictures; // in row order: a later picture lies below an earlier one
 };
 

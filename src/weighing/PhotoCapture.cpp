@@ -45,7 +45,8 @@ QStringList take(const QList<Shot>& shots, const QString& photoDir)
     for (const Shot& s : shots) {
         const QImage image = g_grabber ? g_grabber(s.screenRect) : grabScreen(s.screenRect);
         if (image.isNull() || !image.save(s.file, "BMP"))
-            problems << QStringLiteral("Foto %1 konnte nicht gespeichert werden!").arg(QDir::toNativeSeparators(s.file));
+            problems
+                << QStringLiteral("Foto %1 konnte nicht gespeichert werden!").arg(QDir::toNativeSeparators(s.file));
     }
     return problems;
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <QImage>
 #include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
-
-#include <functional>
 
 struct Configuration;
 

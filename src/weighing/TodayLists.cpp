@@ -22,7 +22,8 @@ QString TodayLists::statement(List list)
     case SummenwiegungHeute:
         break;
     }
-    return QStringLiteral("select * from wiegung_gesamt where wiegeart='Zweitwiegung' and datum>datetime(now(), '-1 day')");
+    return QStringLiteral(
+        "select * from wiegung_gesamt where wiegeart='Zweitwiegung' and datum>datetime(now(), '-1 day')");
 }
 
 void TodayLists::open(List list)
@@ -61,7 +62,10 @@ bool TodayLists::deleteCurrent(List list)
 {
     if (!m_queries[list]->hasCurrentRow())
         return false;
-    Query(m_db).setSql(QStringLiteral("Delete from Wiegung where id=?"), {m_queries[list]->field(QStringLiteral("id")).asInt()}).execute();
+    Query(m_db)
+        .setSql(QStringLiteral("Delete from Wiegung where id=?"),
+                {m_queries[list]->field(QStringLiteral("id")).asInt()})
+        .execute();
     open(list);
     return true;
 }

@@ -11,7 +11,12 @@ class Database;
 class TodayLists
 {
 public:
-    enum List { Erstwiegungen = 0, EinzelwiegungHeute = 1, SummenwiegungHeute = 2 };
+    enum List
+    {
+        Erstwiegungen = 0,
+        EinzelwiegungHeute = 1,
+        SummenwiegungHeute = 2
+    };
 
     explicit TodayLists(Database& db);
 

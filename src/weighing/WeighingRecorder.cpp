@@ -29,7 +29,8 @@ double WeighingRecorder::number(const QString& text, const QString& what)
 {
     if (const auto v = GermanText::parseNumber(text))
         return *v;
-    throw WeighingError(QStringLiteral("Die Wiegung wurde nicht gespeichert: %1 \"%2\" ist keine Zahl.").arg(what, text));
+    throw WeighingError(
+        QStringLiteral("Die Wiegung wurde nicht gespeichert: %1 \"%2\" ist keine Zahl.").arg(what, text));
 }
 
 qint64 WeighingRecorder::insert(const Inputs& in, const QString& kind, double brutto, double tara, double netto,
@@ -83,12 +84,17 @@ qint64 WeighingRecorder::storeSecond(const Inputs& in, const OpenFirst& first)
         .add(QStringLiteral("wiegeart='Zweitwiegung',"))
         .add(QStringLiteral("ein_oder_aus=?"))
         .add(QStringLiteral(" where id=? and wiegeart='Erstwiegung'"));
-    q.bind(weight).bind(in.alibi).bind(std::fabs(d)).bind(d > 0 ? QStringLiteral("A") : QStringLiteral("E")).bind(first.id);
+    q.bind(weight)
+        .bind(in.alibi)
+        .bind(std::fabs(d))
+        .bind(d > 0 ? QStringLiteral("A") : QStringLiteral("E"))
+        .bind(first.id);
     q.execute();
     // Another station may have completed it in the meantime.
     if (m_db.changes() == 0)
-        throw WeighingError(QStringLiteral("Die Zweitwiegung wurde nicht gespeichert: die Erstwiegung %1 ist nicht mehr "
-                                           "offen.")
-                                .arg(first.number));
+        throw WeighingError(
+            QStringLiteral("Die Zweitwiegung wurde nicht gespeichert: die Erstwiegung %1 ist nicht mehr "
+                           "offen.")
+                .arg(first.number));
     return first.number;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 class Database;
@@ -31,7 +30,7 @@ public:
         // The typed names of quick entries; empty for items from master data.
         QString quickCompany, quickProduct, quickVehicle;
         QString rfid;
-        QString tare; // single weighing
+        QString tare;     // single weighing
         bool out = false; // single weighing: "Aus"
     };
     // The open first weighing that a second weighing completes.

@@ -10,6 +10,6 @@ class PictureButton : public QToolButton
 {
     Q_OBJECT
 public:
-    PictureButton(const QString& objectName, Icons::Kind kind, const QString& action, bool showCaption,
-                  int iconSize, QWidget* parent = nullptr);
+    PictureButton(const QString& objectName, Icons::Kind kind, const QString& action, bool showCaption, int iconSize,
+                  QWidget* parent = nullptr);
 };

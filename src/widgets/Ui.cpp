@@ -1,5 +1,6 @@
 #include "Ui.h"
 
+#include <functional>
 #include <QAbstractItemModel>
 #include <QEvent>
 #include <QHeaderView>
@@ -7,8 +8,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableView>
-
-#include <functional>
 
 namespace Ui {
 
@@ -97,7 +96,8 @@ void selectRow(QAbstractItemView* view, int row)
         return;
     }
     view->setCurrentIndex(view->model()->index(row, 0));
-    view->selectionModel()->select(view->currentIndex(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->selectionModel()->select(view->currentIndex(),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void filterNumberKeys(QLineEdit* edit, const QString& marks)

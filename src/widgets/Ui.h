@@ -1,10 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <QLabel>
 #include <QObject>
 #include <QString>
-
-#include <functional>
 
 class QAbstractItemView;
 class QLineEdit;

@@ -3,13 +3,12 @@
 #include "Database.h"
 #include "Query.h"
 
-#include <QCoreApplication>
-#include <QSocketNotifier>
-#include <QDeadlineTimer>
-#include <QThread>
-
 #include <cstdlib>
 #include <fcntl.h>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QSocketNotifier>
+#include <QThread>
 #include <termios.h>
 #include <unistd.h>
 
@@ -108,8 +107,8 @@ QList<QByteArray> PtyDevice::lines() const
 
 void PtyDevice::send(const QByteArray& data)
 {
-    if (!data.isEmpty())
-        [[maybe_unused]] ssize_t w = ::write(m_master, data.constData(), size_t(data.size()));
+    if (!data.isEmpty()) [[maybe_unused]]
+        ssize_t w = ::write(m_master, data.constData(), size_t(data.size()));
 }
 
 void FakeTcpDevice::send(const QByteArray& data)

@@ -2,6 +2,7 @@
 
 #include "Prompt.h"
 
+#include <functional>
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -10,8 +11,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-
-#include <functional>
 
 // Answers message boxes and confirmations without showing them, and remembers what was asked.
 class ScriptedPrompt : public Prompt

@@ -116,7 +116,8 @@ private Q_SLOTS:
         const qint64 company = db.lastInsertId();
         q.setSql(QStringLiteral("insert into produktstamm (Artikelbezeichnung) values ('Schotter')")).execute();
         const qint64 product = db.lastInsertId();
-        q.setSql(QStringLiteral("insert into fahrzeugstamm (Fahrzeugbeschreibung, Tara) values ('LKW 7', 7500)")).execute();
+        q.setSql(QStringLiteral("insert into fahrzeugstamm (Fahrzeugbeschreibung, Tara) values ('LKW 7', 7500)"))
+            .execute();
         const qint64 vehicle = db.lastInsertId();
 
         // The company without weighings is listed with zero totals.
@@ -187,11 +188,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("text");
-        QTest::newRow("number with fraction") << "1234.5" << "1234,5";
-        QTest::newRow("whole number stored as real") << "730.0" << "730";
-        QTest::newRow("integer") << "42" << "42";
-        QTest::newRow("null") << "NULL" << "";
-        QTest::newRow("text") << "'Kies'" << "Kies";
+        QTest::newRow("number with fraction") << "1234.5"
+                                              << "1234,5";
+        QTest::newRow("whole number stored as real") << "730.0"
+                                                     << "730";
+        QTest::newRow("integer") << "42"
+                                 << "42";
+        QTest::newRow("null") << "NULL"
+                              << "";
+        QTest::newRow("text") << "'Kies'"
+                              << "Kies";
     }
 
     void fieldTexts()

@@ -3,9 +3,9 @@
 #include "Modal.h"
 #include "Query.h"
 #include "SearchWindows.h"
-#include "TForm1.h"
 #include "TestSupport.h"
 #include "Tfirmaanlegen.h"
+#include "TForm1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,9 +74,12 @@ struct Fixture
         for (const char* p : {"Kies", "Sand", "Erde", "Altholz"})
             add(QString::fromLatin1(p), QStringLiteral("insert into produktstamm (Artikelbezeichnung) values (?)"),
                 {QString::fromLatin1(p)});
-        Query(db).setSql(QStringLiteral("update produktstamm set inaktiv=1 where id=?"), {ids[QStringLiteral("Altholz")]}).execute();
+        Query(db)
+            .setSql(QStringLiteral("update produktstamm set inaktiv=1 where id=?"), {ids[QStringLiteral("Altholz")]})
+            .execute();
         for (auto [v, t] : {std::pair<const char*, double>{"LKW 1", 7500}, {"LKW 2", 9000.5}, {"Traktor", 4000}})
-            add(QString::fromLatin1(v), QStringLiteral("insert into fahrzeugstamm (Fahrzeugbeschreibung, Tara) values (?, ?)"),
+            add(QString::fromLatin1(v),
+                QStringLiteral("insert into fahrzeugstamm (Fahrzeugbeschreibung, Tara) values (?, ?)"),
                 {QString::fromLatin1(v), t});
         const char* companies[][5] = {{"Alpha Bau", "K", "0", "Ring 1", "Linz"},
                                       {"Beta Recycling", "L", "0", "Weg 2", "Wels"},
@@ -280,8 +283,10 @@ private Q_SLOTS:
         const qint64 alpha = fx.ids[QStringLiteral("Alpha Bau")], beta = fx.ids[QStringLiteral("Beta Recycling")];
         Query q(fx.db());
         for (auto [n, c] : {std::pair<int, qint64>{7, alpha}, {8, alpha}, {9, beta}})
-            q.setSql(QStringLiteral("insert into wiegung (wiegenummer, wiegeart, Firma_id, netto) values (?, 'Einzelwiegung', ?, 1)"),
-                     {n, c})
+            q.setSql(
+                 QStringLiteral(
+                     "insert into wiegung (wiegenummer, wiegeart, Firma_id, netto) values (?, 'Einzelwiegung', ?, 1)"),
+                 {n, c})
                 .execute();
         Companies::assignVehicle(fx.db(), alpha, fx.ids[QStringLiteral("LKW 1")]);
         Companies::assignVehicle(fx.db(), beta, fx.ids[QStringLiteral("LKW 1")]);
@@ -306,7 +311,8 @@ private Q_SLOTS:
         QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from wiegung")), 3);
 
         // A failure deletes nothing at all.
-        fx.db().exec(QStringLiteral("CREATE TRIGGER sperre BEFORE DELETE ON firmenstamm BEGIN SELECT RAISE(ABORT, 'gesperrt'); END"));
+        fx.db().exec(QStringLiteral(
+            "CREATE TRIGGER sperre BEFORE DELETE ON firmenstamm BEGIN SELECT RAISE(ABORT, 'gesperrt'); END"));
         fx.prompt.answers = {true};
         child<QPushButton>(editor, "Button2")->click();
         QCOMPARE(fx.prompt.messages.size(), 1);
@@ -320,12 +326,14 @@ private Q_SLOTS:
         child<QPushButton>(editor, "Button2")->click();
         QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from firmenstamm where id=?"), {alpha}), 0);
         QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from wiegung where firma_id=?"), {alpha}), 0);
-        QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from fahrzeug_zu_firma where firmen_id=?"), {alpha}), 0);
+        QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from fahrzeug_zu_firma where firmen_id=?"), {alpha}),
+                 0);
         QVERIFY(!QFile::exists(QDir(photos).filePath(QStringLiteral("7_1.bmp"))));
         QVERIFY(!QFile::exists(QDir(photos).filePath(QStringLiteral("8_3.bmp"))));
         // The other company keeps everything.
         QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from wiegung where firma_id=?"), {beta}), 1);
-        QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from fahrzeug_zu_firma where firmen_id=?"), {beta}), 1);
+        QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from fahrzeug_zu_firma where firmen_id=?"), {beta}),
+                 1);
         QVERIFY(QFile::exists(QDir(photos).filePath(QStringLiteral("9_1.bmp"))));
     }
 
@@ -351,7 +359,9 @@ private Q_SLOTS:
         child<QPushButton>(search, "Button2")->click();
         QCOMPARE(fx.prompt.messages.size(), 1);
         QVERIFY(fx.prompt.messages[0].startsWith(QStringLiteral("Fehlerhaftes tara:")));
-        QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from fahrzeugstamm where Fahrzeugbeschreibung='Kipper'")), 1);
+        QCOMPARE(
+            scalar(fx.db(), QStringLiteral("select count(*) from fahrzeugstamm where Fahrzeugbeschreibung='Kipper'")),
+            1);
 
         // Editing with a decimal point, and opening again shows the saved values.
         auto* grid = child<QTableView>(search, "fahrzeug");
@@ -363,7 +373,8 @@ private Q_SLOTS:
             child<QPushButton>(d, "Button1")->click();
         });
         child<QPushButton>(search, "Button3")->click();
-        QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from fahrzeugstamm where Tara=12.5 and inaktiv=1")), 1);
+        QCOMPARE(scalar(fx.db(), QStringLiteral("select count(*) from fahrzeugstamm where Tara=12.5 and inaktiv=1")),
+                 1);
         QVERIFY(!column(grid).contains(QStringLiteral("LKW 1")));
         child<QCheckBox>(search, "CheckBox1")->setChecked(true);
         QVERIFY(!column(grid).contains(QStringLiteral("LKW 1"))); // only "suchen" searches
@@ -425,7 +436,8 @@ private Q_SLOTS:
         QCOMPARE(fx.label("produkt_hand"), QStringLiteral("Hand"));
         QCOMPARE(fx.label("produkt_gewaehlt"), QStringLiteral("Mutterboden"));
         QCOMPARE(fx.label("produkt_gewaehlt_id"),
-                 QString::number(scalar(fx.db(), QStringLiteral("select id from produktstamm where artikelbezeichnung is null"))));
+                 QString::number(
+                     scalar(fx.db(), QStringLiteral("select id from produktstamm where artikelbezeichnung is null"))));
         QCOMPARE(fx.label("firma_hand"), QString());
         QCOMPARE(fx.label("firma_gewaehlt"), QStringLiteral("Alpha Bau"));
         // The grid of the page "Administration" shows the quick-entry row looked up.

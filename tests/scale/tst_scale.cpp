@@ -174,8 +174,10 @@ private Q_SLOTS:
         // A lost "PID" is repeated, so its weighing still comes.
         rig.cycle.setRequest(QStringLiteral("PID"));
         QVERIFY(waitFor([&] { return pty.lines().last() == "PID\r\n"; }));
-        QVERIFY(waitFor([&] { return pty.lines().size() >= 2 && pty.lines().last() == "PID\r\n" &&
-                                     pty.lines()[pty.lines().size() - 2] == "PID\r\n"; }));
+        QVERIFY(waitFor([&] {
+            return pty.lines().size() >= 2 && pty.lines().last() == "PID\r\n" &&
+                   pty.lines()[pty.lines().size() - 2] == "PID\r\n";
+        }));
         pty.answer = [](const QByteArray& l) { return l.startsWith("PID") ? Worked : Live980; };
         pty.send(Worked);
         QVERIFY(waitFor([&] { return rig.stored == 1; }));
@@ -258,10 +260,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("live");
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QString>("alibi");
-        QTest::newRow("live worked") << QByteArray("ST,GS,    98.5,kg\r\n") << false << true << "98,5" << "";
-        QTest::newRow("live unstable") << QByteArray("US,GS,   980.0,kg\r\n") << false << true << "980,0" << "";
-        QTest::newRow("live stable same") << QByteArray("ST,GS,   980.0,kg\r\n") << false << true << "980,0" << "";
-        QTest::newRow("live unpadded") << QByteArray("ST,GS,-12.5,kg\r\n") << false << true << "-12,5,kg" << "";
+        QTest::newRow("live worked") << QByteArray("ST,GS,    98.5,kg\r\n") << false << true << "98,5"
+                                     << "";
+        QTest::newRow("live unstable") << QByteArray("US,GS,   980.0,kg\r\n") << false << true << "980,0"
+                                       << "";
+        QTest::newRow("live stable same") << QByteArray("ST,GS,   980.0,kg\r\n") << false << true << "980,0"
+                                          << "";
+        QTest::newRow("live unpadded") << QByteArray("ST,GS,-12.5,kg\r\n") << false << true << "-12,5,kg"
+                                       << "";
         QTest::newRow("triggered trailing zeros")
             << QByteArray("PIDST,1,    123.50Kg,         830Kg,00000-000002 \r\n") << true << false << "123,50"
             << "00000-000002";
@@ -269,8 +275,10 @@ private Q_SLOTS:
                                          << "";
         QTest::newRow("PID wins over ST,GS") << QByteArray("PIDST,GS   980\r\n") << true << true << "980"
                                              << "";
-        QTest::newRow("line feed alone") << QByteArray("\n") << false << false << "" << "";
-        QTest::newRow("ERR") << QByteArray("ERR\r\n") << false << false << "" << "";
+        QTest::newRow("line feed alone") << QByteArray("\n") << false << false << ""
+                                         << "";
+        QTest::newRow("ERR") << QByteArray("ERR\r\n") << false << false << ""
+                             << "";
     }
 
     void extraction()

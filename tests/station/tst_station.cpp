@@ -1,13 +1,13 @@
 #include "AdminPage.h"
 #include "DeviceHub.h"
 #include "MessageWindow.h"
-#include "Query.h"
 #include "PhotoCapture.h"
-#include "TForm1.h"
+#include "Query.h"
 #include "Tdruck_wiegung.h"
+#include "TestSupport.h"
+#include "TForm1.h"
 #include "TicketError.h"
 #include "WeightDisplay.h"
-#include "TestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,11 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QToolButton>
-#include <QPrinterInfo>
 #include <QtTest>
 
 class StationTest : public QObject
@@ -57,11 +57,16 @@ private Q_SLOTS:
             const char* name;
             const char* text;
         };
-        const Caption buttons[] = {{"Button10", "Änderung speichern"},      {"Button16", "Bild_aufnehmen"},
-                                   {"Button13", "Simulation Alibi"},        {"Button12", "Simulation Weight only"},
-                                   {"Button15", "Fehllesung"},              {"Button14", "Blockauslesen"},
-                                   {"Button17", "abfragen"},                {"Button11", "Login"},
-                                   {"kennwort_aendern", "Kennwort ändern"}, {"videoansicht_erlauben", "Videoansicht"},
+        const Caption buttons[] = {{"Button10", "Änderung speichern"},
+                                   {"Button16", "Bild_aufnehmen"},
+                                   {"Button13", "Simulation Alibi"},
+                                   {"Button12", "Simulation Weight only"},
+                                   {"Button15", "Fehllesung"},
+                                   {"Button14", "Blockauslesen"},
+                                   {"Button17", "abfragen"},
+                                   {"Button11", "Login"},
+                                   {"kennwort_aendern", "Kennwort ändern"},
+                                   {"videoansicht_erlauben", "Videoansicht"},
                                    {"konfiguration_erlauben", "Konfiguration"},
                                    {"administration_erlauben", "Administration"}};
         for (const Caption& c : buttons)
@@ -92,11 +97,11 @@ private Q_SLOTS:
         QCOMPARE(radios[0]->text(), QStringLiteral("Ein"));
         QVERIFY(radios[0]->isChecked());
         QCOMPARE(child<QComboBox>(&f, "DBComboBox1")->count(), 2);
-        for (const char* name : {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image9",
-                                 "Image11", "Image12"})
+        for (const char* name :
+             {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image9", "Image11", "Image12"})
             QVERIFY2(!child<QWidget>(&f, name)->accessibleName().isEmpty(), name);
-        for (const char* name : {"firmenauswahl", "produktauswahl", "fahrzeugauswahl", "Panel5", "Fehlertext",
-                                 "login", "kennwort_aendern", "firma_gewaehlt_id", "firma_hand"})
+        for (const char* name : {"firmenauswahl", "produktauswahl", "fahrzeugauswahl", "Panel5", "Fehlertext", "login",
+                                 "kennwort_aendern", "firma_gewaehlt_id", "firma_hand"})
             QVERIFY2(child<QWidget>(&f, name)->isHidden(), name);
         QCOMPARE(child<QLineEdit>(&f, "kennwort")->echoMode(), QLineEdit::Password);
 
@@ -154,7 +159,8 @@ private Q_SLOTS:
                         .arg(display.port())
                         .arg(scale.port())});
         TForm1 f(st.path());
-        QVERIFY(waitFor([&] { return log(f).contains(QStringLiteral("Verbindungsaufbau zur Waage (TCP/IP) aufgebaut!")); }));
+        QVERIFY(waitFor(
+            [&] { return log(f).contains(QStringLiteral("Verbindungsaufbau zur Waage (TCP/IP) aufgebaut!")); }));
         QVERIFY(waitFor([&] { return log(f).contains(QStringLiteral("Zusatzanzeige verbunden!")); }));
         QVERIFY(log(f).startsWith(QStringLiteral("Verbindungsaufbau Zusatz-Anzeige Funktion in Ordnung -> begonnen!")));
         // A connected TCP scale starts its cycle at once.

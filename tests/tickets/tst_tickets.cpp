@@ -3,9 +3,9 @@
 #include "DatabaseError.h"
 #include "LayoutTables.h"
 #include "Query.h"
+#include "TestSupport.h"
 #include "TicketError.h"
 #include "TicketRenderer.h"
-#include "TestSupport.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -43,13 +43,15 @@ struct Db
     void text(int x, int y, const QString& t, const QString& farbe = QStringLiteral("clBlack"), int size = 20,
               const QString& feldart = QStringLiteral("Freitext"), const QString& style = QStringLiteral("0000"))
     {
-        exec(QStringLiteral("insert into ausdrucke_fixtexte (ausdruckart, anzeigetext, schriftart, farbe, x, y,"
-                            " schriftgroesse, schriftschnitt, feldart) values ('Test', ?, 'Liberation Sans', ?, ?, ?, ?, ?, ?)"),
+        exec(QStringLiteral(
+                 "insert into ausdrucke_fixtexte (ausdruckart, anzeigetext, schriftart, farbe, x, y,"
+                 " schriftgroesse, schriftschnitt, feldart) values ('Test', ?, 'Liberation Sans', ?, ?, ?, ?, ?, ?)"),
              {t, farbe, x, y, size, style, feldart});
     }
     void rect(int x, int y, int w, int h)
     {
-        exec(QStringLiteral("insert into ausdrucke_shapes (ausdruckart, x, y, shapebreite, shapehoehe) values ('Test', ?, ?, ?, ?)"),
+        exec(QStringLiteral("insert into ausdrucke_shapes (ausdruckart, x, y, shapebreite, shapehoehe) values ('Test', "
+                            "?, ?, ?, ?)"),
              {x, y, w, h});
     }
     void picture(int x, int y, int w, int h, const QString& bildart, const QString& datei, const QVariant& camera = {},
@@ -158,9 +160,9 @@ private Q_SLOTS:
         d.rect(200 + 100, 48, 100, 200); // its left edge runs through the picture
         d.text(200 + 90, 48 + 100, QStringLiteral("    "), QStringLiteral("clBlack"), 30); // blanks: only background
         const QImage img = d.render();
-        QVERIFY(isColor(img, px(50), px(50), Qt::red));   // picture alone
+        QVERIFY(isColor(img, px(50), px(50), Qt::red));                      // picture alone
         QVERIFY(anyColor(img, QRect(px(100) - 1, px(20), 2, 1), Qt::black)); // rectangle over the picture
-        QVERIFY(isColor(img, px(100), px(110), Qt::white)); // text background over both
+        QVERIFY(isColor(img, px(100), px(110), Qt::white));                  // text background over both
         QVERIFY(isColor(img, px(92), px(110), Qt::white));
     }
 
@@ -181,11 +183,13 @@ private Q_SLOTS:
     void dataFields()
     {
         Db d;
-        d.exec(QStringLiteral("insert into ausdrucke_dbfelder (feldname, tabelle, spalte) values ('Fremd', 'andere', 'netto')"));
+        d.exec(QStringLiteral(
+            "insert into ausdrucke_dbfelder (feldname, tabelle, spalte) values ('Fremd', 'andere', 'netto')"));
         d.text(500, 60, QStringLiteral("Netto"), QStringLiteral("clBlack"), 11, QStringLiteral("Datenpool"));
         d.text(500, 80, QStringLiteral("Fremd"), QStringLiteral("clBlack"), 11, QStringLiteral("Datenpool"));
         d.text(500, 100, QStringLiteral("Datum"), QStringLiteral("clBlack"), 11, QStringLiteral("Datenpool"));
-        d.text(500, 120, QStringLiteral("nicht in der Liste"), QStringLiteral("clBlack"), 11, QStringLiteral("datenpool"));
+        d.text(500, 120, QStringLiteral("nicht in der Liste"), QStringLiteral("clBlack"), 11,
+               QStringLiteral("datenpool"));
         d.text(500, 140, QStringLiteral("Brutto Alibi"), QStringLiteral("clBlack"), 11, QStringLiteral("Datenpool"));
         const TicketPage page = TicketRenderer::build(d.db, QStringLiteral("42"), d.photos);
         QCOMPARE(page.kind, QStringLiteral("Test"));
@@ -197,7 +201,8 @@ private Q_SLOTS:
         QCOMPARE(page.texts[3].text, QString());
         QCOMPARE(page.texts[4].text, QStringLiteral("00000-000002"));
 
-        d.exec(QStringLiteral("insert into ausdrucke_dbfelder (feldname, tabelle, spalte) values ('Kaputt', 'wiegung_gesamt', 'gibtsnicht')"));
+        d.exec(QStringLiteral("insert into ausdrucke_dbfelder (feldname, tabelle, spalte) values ('Kaputt', "
+                              "'wiegung_gesamt', 'gibtsnicht')"));
         d.text(500, 160, QStringLiteral("Kaputt"), QStringLiteral("clBlack"), 11, QStringLiteral("Datenpool"));
         QVERIFY_THROWS_EXCEPTION(TicketError, TicketRenderer::build(d.db, QStringLiteral("42"), d.photos));
     }
@@ -208,7 +213,7 @@ private Q_SLOTS:
         d.image("42_3.bmp", Qt::green);
         d.picture(200, 48, 100, 100, QStringLiteral("Webcam"), QString(), 3);
         d.picture(400, 48, 100, 100, QStringLiteral("Ausfahrt Kamera2"), QString(), 4); // not taken
-        d.picture(600, 48, 100, 100, QStringLiteral("Webcam"), QString()); // no camera chosen
+        d.picture(600, 48, 100, 100, QStringLiteral("Webcam"), QString());              // no camera chosen
         const QImage img = d.render();
         QVERIFY(isColor(img, px(50), px(50), Qt::green));
         QVERIFY(isColor(img, px(250), px(50), Qt::white));
@@ -225,7 +230,7 @@ private Q_SLOTS:
     void emptyAndMissingLayouts()
     {
         Db d;
-        QVERIFY(allWhite(d.render()));                    // a layout without elements
+        QVERIFY(allWhite(d.render()));                      // a layout without elements
         QVERIFY(allWhite(d.render(QStringLiteral("999")))); // no such weighing
         QVERIFY_THROWS_EXCEPTION(DatabaseError, d.render(QString()));
 
@@ -244,7 +249,8 @@ private Q_SLOTS:
         d.exec(QStringLiteral("insert into wiegung (wiegenummer, wiegeart) values (43, 'Anders')"));
         d.text(300, 100, QStringLiteral("Test-Text"));
         d.exec(QStringLiteral("insert into ausdrucke_fixtexte (ausdruckart, anzeigetext, schriftart, farbe, x, y,"
-                              " schriftgroesse, feldart) values ('ANDERS', 'Anders-Text', 'Calibri', 'clBlack', 300, 100, 11, 'Freitext')"));
+                              " schriftgroesse, feldart) values ('ANDERS', 'Anders-Text', 'Calibri', 'clBlack', 300, "
+                              "100, 11, 'Freitext')"));
         const TicketPage a = TicketRenderer::build(d.db, QStringLiteral("42"), d.photos);
         const TicketPage b = TicketRenderer::build(d.db, QStringLiteral("43"), d.photos);
         QCOMPARE(a.texts.size(), 1);
@@ -272,15 +278,19 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Database db;
         db.open(dir.filePath(QStringLiteral("daten.db")), true);
-        Query(db).setSql(QStringLiteral("insert into firmenstamm (Firmenname, Adresse, plz, ort) values ('Kieswerk Huber', 'Hauptstraße 1', '4020', 'Linz')")).execute();
+        Query(db)
+            .setSql(QStringLiteral("insert into firmenstamm (Firmenname, Adresse, plz, ort) values ('Kieswerk Huber', "
+                                   "'Hauptstraße 1', '4020', 'Linz')"))
+            .execute();
         const qint64 company = db.lastInsertId();
         int n = 100;
         for (const char* kind : {"Erstwiegung", "Zweitwiegung", "Einzelwiegung"}) {
             Query(db)
-                .setSql(QStringLiteral("insert into wiegung (wiegenummer, wiegeart, datum, Firma_id, brutto, Tara, netto,"
-                                       " brutto_alibi, tara_alibi, netto_alibi, ein_oder_aus) values (?, ?, now(), ?,"
-                                       " 24480, 9800, 14680, '00000-000017', '00000-000016', 'Berechnet', 'A')"),
-                        {++n, QString::fromLatin1(kind), company})
+                .setSql(
+                    QStringLiteral("insert into wiegung (wiegenummer, wiegeart, datum, Firma_id, brutto, Tara, netto,"
+                                   " brutto_alibi, tara_alibi, netto_alibi, ein_oder_aus) values (?, ?, now(), ?,"
+                                   " 24480, 9800, 14680, '00000-000017', '00000-000016', 'Berechnet', 'A')"),
+                    {++n, QString::fromLatin1(kind), company})
                 .execute();
             const TicketPage page = TicketRenderer::build(db, QString::number(n), dir.path());
             QStringList texts;
@@ -288,8 +298,9 @@ private Q_SLOTS:
                 texts << t.text;
             QVERIFY(texts.contains(QString::number(n)));
             QVERIFY(texts.contains(QStringLiteral("Kieswerk Huber")));
-            QVERIFY(texts.contains(QStringLiteral("Messwerte aus frei programmierbarer Zusatzeinrichtung. Die geeichten "
-                                                  "Messwerte können eingesehen werden.")));
+            QVERIFY(
+                texts.contains(QStringLiteral("Messwerte aus frei programmierbarer Zusatzeinrichtung. Die geeichten "
+                                              "Messwerte können eingesehen werden.")));
             QCOMPARE(page.pictures.size(), 2);
             const QString pdf = dir.filePath(QString::fromLatin1(kind) + QStringLiteral(".pdf"));
             TicketRenderer::toPdf(page, pdf);
@@ -297,7 +308,8 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QVERIFY(f.read(5) == "%PDF-");
             if (qEnvironmentVariableIsSet("TICKET_PDF_DIR"))
-                QFile::copy(pdf, QDir(qEnvironmentVariable("TICKET_PDF_DIR")).filePath(QString::fromLatin1(kind) + QStringLiteral(".pdf")));
+                QFile::copy(pdf, QDir(qEnvironmentVariable("TICKET_PDF_DIR"))
+                                     .filePath(QString::fromLatin1(kind) + QStringLiteral(".pdf")));
         }
     }
 };

@@ -4,9 +4,9 @@
 #include "DatabaseError.h"
 #include "MessageWindow.h"
 #include "Query.h"
-#include "TForm1.h"
 #include "Tdruck_wiegung.h"
 #include "TestSupport.h"
+#include "TForm1.h"
 #include "TicketRenderer.h"
 #include "TodayListsView.h"
 #include "WeighingCommands.h"
@@ -20,7 +20,6 @@
 #include <QThread>
 #include <QToolButton>
 #include <QtTest>
-
 #include <set>
 
 namespace {
@@ -53,13 +52,14 @@ struct Station
 
     explicit Station(const QString& config = {})
     {
-        st.prepare({QStringLiteral("update konfiguration set waage=1, schnittstelle_waage='TCP-IP', ip_waage='127.0.0.1',"
-                                   " port_waage=%1, wiegenummer=41")
-                        .arg(scale.port()),
-                    QStringLiteral("insert into firmenstamm (id, Firmenname, Adresse, plz, ort, Kunde_Lieferant) values"
-                                   " (7, 'Kieswerk Nord', 'Weg 1', '4020', 'Linz', 'K')"),
-                    QStringLiteral("insert into produktstamm (id, Artikelbezeichnung) values (3, 'Kies')"),
-                    QStringLiteral("insert into fahrzeugstamm (id, Fahrzeugbeschreibung, Tara) values (12, 'LKW 12', 9000)")});
+        st.prepare(
+            {QStringLiteral("update konfiguration set waage=1, schnittstelle_waage='TCP-IP', ip_waage='127.0.0.1',"
+                            " port_waage=%1, wiegenummer=41")
+                 .arg(scale.port()),
+             QStringLiteral("insert into firmenstamm (id, Firmenname, Adresse, plz, ort, Kunde_Lieferant) values"
+                            " (7, 'Kieswerk Nord', 'Weg 1', '4020', 'Linz', 'K')"),
+             QStringLiteral("insert into produktstamm (id, Artikelbezeichnung) values (3, 'Kies')"),
+             QStringLiteral("insert into fahrzeugstamm (id, Fahrzeugbeschreibung, Tara) values (12, 'LKW 12', 9000)")});
         if (!config.isEmpty())
             st.prepare({QStringLiteral("update konfiguration set ") + config});
         Tdruck_wiegung::setOutput(&tickets);
@@ -68,7 +68,10 @@ struct Station
                 return {};
             ++triggered;
             const QByteArray w = weight.toLatin1();
-            const QByteArray a = QStringLiteral("%1-%2").arg(0, 5, 10, QLatin1Char('0')).arg(alibi++, 6, 10, QLatin1Char('0')).toLatin1();
+            const QByteArray a = QStringLiteral("%1-%2")
+                                     .arg(0, 5, 10, QLatin1Char('0'))
+                                     .arg(alibi++, 6, 10, QLatin1Char('0'))
+                                     .toLatin1();
             return "PIDST,1," + QByteArray(qMax(0, 10 - int(w.size())), ' ') + w + "Kg,         830Kg," + a + " \r\n";
         };
         form = std::make_unique<TForm1>(st.path());
@@ -203,9 +206,12 @@ private Q_SLOTS:
         QTest::addColumn<double>("tara");
         QTest::addColumn<double>("netto");
         QTest::addColumn<QString>("direction");
-        QTest::newRow("loaded on the way out") << "310" << "940" << 940.0 << 310.0 << 630.0 << "A";
-        QTest::newRow("unloaded") << "940" << "310" << 310.0 << 940.0 << 630.0 << "E";
-        QTest::newRow("equal readings") << "500" << "500" << 500.0 << 500.0 << 0.0 << "E";
+        QTest::newRow("loaded on the way out") << "310"
+                                               << "940" << 940.0 << 310.0 << 630.0 << "A";
+        QTest::newRow("unloaded") << "940"
+                                  << "310" << 310.0 << 940.0 << 630.0 << "E";
+        QTest::newRow("equal readings") << "500"
+                                        << "500" << 500.0 << 500.0 << 0.0 << "E";
     }
 
     void firstAndSecondWeighing()
@@ -299,8 +305,9 @@ private Q_SLOTS:
     {
         Station s(QStringLiteral("waage=0"));
         child<QToolButton>(s.form.get(), "Image5")->click();
-        QCOMPARE(s.fehlertext(), QStringLiteral(" Firma nicht gewählt!  Produkt nicht gewählt!  Fahrzeug nicht gewählt! "
-                                                " Keine Waage konfiguriert! "));
+        QCOMPARE(s.fehlertext(),
+                 QStringLiteral(" Firma nicht gewählt!  Produkt nicht gewählt!  Fahrzeug nicht gewählt! "
+                                " Keine Waage konfiguriert! "));
         QVERIFY(s.fehlertextShown());
         child<QToolButton>(s.form.get(), "Image11")->click();
         QCOMPARE(s.fehlertext(), QStringLiteral("Keine Firma gewählt! Kein Produkt gewählt! Kein Fahrzeug gewählt! "
@@ -328,7 +335,8 @@ private Q_SLOTS:
         child<QLineEdit>(s.form.get(), "wiegeart")->setText(QStringLiteral("vorher"));
         child<QLineEdit>(s.form.get(), "Tara")->clear();
         child<QToolButton>(s.form.get(), "Image11")->click();
-        QCOMPARE(s.prompt.messages, QStringList{QStringLiteral("Es muss eine Tara bei einer Einzelwiegung eingegeben werden!")});
+        QCOMPARE(s.prompt.messages,
+                 QStringList{QStringLiteral("Es muss eine Tara bei einer Einzelwiegung eingegeben werden!")});
         QCOMPARE(child<QLineEdit>(s.form.get(), "wiegeart")->text(), QStringLiteral("vorher"));
         QVERIFY(!s.fehlertextShown());
         child<QLineEdit>(s.form.get(), "Tara")->setText(QStringLiteral("0"));
@@ -419,11 +427,15 @@ private Q_SLOTS:
         Station s;
         Query q(s.db());
         for (int n : {1233, 1234})
-            q.setSql(QStringLiteral("insert into wiegung (wiegenummer, wiegeart, datum, Firma_id, Material_id, Fahrzeug_id)"
-                                    " values (?, 'Einzelwiegung', now(), 7, 3, 12)"),
-                     {n})
+            q.setSql(
+                 QStringLiteral("insert into wiegung (wiegenummer, wiegeart, datum, Firma_id, Material_id, Fahrzeug_id)"
+                                " values (?, 'Einzelwiegung', now(), 7, 3, 12)"),
+                 {n})
                 .execute();
-        q.setSql(QStringLiteral("insert into wiegung (wiegenummer, wiegeart, datum, Firma_id) values (99, 'Erstwiegung', now(), 7)")).execute();
+        q
+            .setSql(QStringLiteral(
+                "insert into wiegung (wiegenummer, wiegeart, datum, Firma_id) values (99, 'Erstwiegung', now(), 7)"))
+            .execute();
         s.form->todayLists().refreshAll();
         s.form->todayListsView()->reloadAll();
         auto* list = child<QListView>(s.form.get(), "DBLookupListBox2");
@@ -457,7 +469,8 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(s.form.get(), "DBText4")->text(), QStringLiteral("1233"));
         s.prompt.answers = {false};
         child<QAction>(menu, "Wiegunglschen1")->trigger();
-        QCOMPARE(s.prompt.questions.last(), QStringLiteral("Möchten Sie die Wiegung wirklich unwiederruflich löschen?"));
+        QCOMPARE(s.prompt.questions.last(),
+                 QStringLiteral("Möchten Sie die Wiegung wirklich unwiederruflich löschen?"));
         QCOMPARE(s.count(QStringLiteral("select count(*) from wiegung")), 3);
         s.prompt.answers = {true};
         child<QAction>(menu, "Wiegunglschen1")->trigger();

@@ -14,7 +14,9 @@ QByteArray number(double kg)
 
 QString ScaleEngine::alibiText(qint64 alibi)
 {
-    return QStringLiteral("%1-%2").arg(alibi / 1000000, 5, 10, QLatin1Char('0')).arg(alibi % 1000000, 6, 10, QLatin1Char('0'));
+    return QStringLiteral("%1-%2")
+        .arg(alibi / 1000000, 5, 10, QLatin1Char('0'))
+        .arg(alibi % 1000000, 6, 10, QLatin1Char('0'));
 }
 
 QByteArray ScaleEngine::liveReply(const QString& status, double kg)

@@ -1,19 +1,17 @@
 #include "SimDevices.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
 #include <QBuffer>
 #include <QDateTime>
 #include <QPainter>
 #include <QSocketNotifier>
 #include <QTimer>
-
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
 
-SimScaleServer::SimScaleServer(ScaleEngine& engine, quint16 port, QObject* parent)
-    : QObject(parent), m_engine(engine)
+SimScaleServer::SimScaleServer(ScaleEngine& engine, quint16 port, QObject* parent) : QObject(parent), m_engine(engine)
 {
     m_server.listen(QHostAddress::LocalHost, port);
     connect(&m_server, &QTcpServer::newConnection, this, [this] {

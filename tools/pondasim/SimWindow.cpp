@@ -91,8 +91,9 @@ SimWindow::SimWindow(QWidget* parent) : QWidget(parent)
     });
     connect(m_moving, &QCheckBox::toggled, this, [this](bool on) { m_engine.setMoving(on); });
     connect(send, &QPushButton::clicked, this, [this] {
-        m_rfidStatus->setText(m_rfid->sendTag(m_tag->currentText()) ? QStringLiteral("Tag gesendet: ") + m_tag->currentText()
-                                                                    : QStringLiteral("Kein Client verbunden."));
+        m_rfidStatus->setText(m_rfid->sendTag(m_tag->currentText())
+                                  ? QStringLiteral("Tag gesendet: ") + m_tag->currentText()
+                                  : QStringLiteral("Kein Client verbunden."));
     });
     connect(m_display, &SimDisplayServer::lineReceived, this, [this](const QString& line) {
         // The display shows the weight field of the line it receives.
@@ -128,14 +129,13 @@ void SimWindow::refreshStatus()
         setWeight(m_engine.weight()); // "Z" zeroed it
     m_alibi->setText(QStringLiteral("letzte Alibinummer: ") +
                      (m_engine.lastAlibi() ? ScaleEngine::alibiText(m_engine.lastAlibi()) : QStringLiteral("—")));
-    m_scaleStatus->setText(QStringLiteral("TCP Port %1: %2, %3 Anfragen beantwortet.  Seriell: %4")
-                               .arg(SimPorts::Scale)
-                               .arg(m_scale->isListening()
-                                        ? QStringLiteral("%1 Verbindung(en)").arg(m_scale->clients())
+    m_scaleStatus->setText(
+        QStringLiteral("TCP Port %1: %2, %3 Anfragen beantwortet.  Seriell: %4")
+            .arg(SimPorts::Scale)
+            .arg(m_scale->isListening() ? QStringLiteral("%1 Verbindung(en)").arg(m_scale->clients())
                                         : QStringLiteral("Port belegt!"))
-                               .arg(m_scale->requests())
-                               .arg(m_pty->deviceName().isEmpty() ? QStringLiteral("nicht verfügbar")
-                                                                  : m_pty->deviceName()));
+            .arg(m_scale->requests())
+            .arg(m_pty->deviceName().isEmpty() ? QStringLiteral("nicht verfügbar") : m_pty->deviceName()));
     if (m_rfidStatus->text().isEmpty() || !m_rfidStatus->text().startsWith(QStringLiteral("Tag")))
         m_rfidStatus->setText(m_rfid->isListening() ? QStringLiteral("%1 Verbindung(en)").arg(m_rfid->clients())
                                                     : QStringLiteral("Port belegt!"));

@@ -5,9 +5,8 @@
 #include "DemoDatabase.h"
 #include "SimWindow.h"
 
-#include <QApplication>
-
 #include <cstdio>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

@@ -1,13 +1,12 @@
 // Renders the station's windows into PNG files so they can be looked at without a display:
 //   pondashots <output folder> [station folder]
-#include "Prompt.h"
 #include "ItemWindows.h"
-#include "TForm1.h"
+#include "Prompt.h"
 #include "Tfirmaanlegen.h"
-
-#include <QDialog>
+#include "TForm1.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,10 +34,11 @@ int main(int argc, char** argv)
         grab("konfiguration_erlauben", "station-konfiguration.png");
         grab("administration_erlauben", "station-administration.png");
         // Every dialog of the station, shown without its own event loop.
-        const char* dialogs[][2] = {{"Firmenauswahlmaske", "firmenauswahl"}, {"firmaanlegen", "firmaanlegen"},
-                                    {"Fahrzeugauswahlmaske", "fahrzeugauswahl"}, {"fahrzeuganlegen", "fahrzeuganlegen"},
-                                    {"fahrzeuganpassen", "fahrzeuganpassen"}, {"produktauswahlmaske", "produktauswahl"},
-                                    {"produktanlegen", "produktanlegen"}, {"produktanpassen", "produktanpassen"}};
+        const char* dialogs[][2] = {
+            {"Firmenauswahlmaske", "firmenauswahl"},     {"firmaanlegen", "firmaanlegen"},
+            {"Fahrzeugauswahlmaske", "fahrzeugauswahl"}, {"fahrzeuganlegen", "fahrzeuganlegen"},
+            {"fahrzeuganpassen", "fahrzeuganpassen"},    {"produktauswahlmaske", "produktauswahl"},
+            {"produktanlegen", "produktanlegen"},        {"produktanpassen", "produktanpassen"}};
         for (auto& d : dialogs) {
             QDialog* dialog = form.findChild<QDialog*>(QString::fromLatin1(d[0]));
             if (!dialog)
@@ -58,8 +58,9 @@ int main(int argc, char** argv)
         form.selection().setCompany(2, QStringLiteral("Kieswerk Huber GmbH"), QStringLiteral("Hauptstraße 12"),
                                     QStringLiteral("4020"), QStringLiteral("Linz"), true);
         form.selection().quickEntry(form.database(), Selection::Group::Product, QStringLiteral("Mutterboden"));
-        form.findChild<QWidget*>(QStringLiteral("Image3"))->metaObject()->invokeMethod(
-            form.findChild<QWidget*>(QStringLiteral("Image3")), "click");
+        form.findChild<QWidget*>(QStringLiteral("Image3"))
+            ->metaObject()
+            ->invokeMethod(form.findChild<QWidget*>(QStringLiteral("Image3")), "click");
         grab("videoansicht_erlauben", "station-auswahl.png");
         app.quit();
     });

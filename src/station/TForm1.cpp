@@ -19,10 +19,12 @@
 #include "TicketError.h"
 #include "TodayListsView.h"
 #include "Ui.h"
+#include "VideoPage.h"
 #include "WebcamView.h"
 #include "WeighingCommands.h"
 #include "WeighingRecorder.h"
 #include "WeightDisplay.h"
+#include "WeightPanel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -208,57 +210,15 @@ void TForm1::buildWindow()
 
 QWidget* TForm1::buildWeightPanel()
 {
-    QFrame* p1 = panel("Panel1");
-    p1->setStyleSheet(QStringLiteral("#Panel1 { background: #10202e; border-radius: 6px; }"
-                                     " #Panel1 QLabel, #Panel1 QRadioButton, #Panel1 QGroupBox { color: white; }"));
-    auto* h = new QHBoxLayout(p1);
-    m_gewicht = new WeightDisplay;
-    m_gewicht->setObjectName(QStringLiteral("gewicht"));
+    auto* p = new WeightPanel;
+    m_gewicht = p->gewicht;
+    m_tara = p->tara;
+    m_aus = p->aus;
     m_gewicht->setText(QStringLiteral("0"));
     m_devices.cycle().setWeight(QStringLiteral("0"));
-    auto* kg = new QLabel(QStringLiteral("kg"));
-    kg->setObjectName(QStringLiteral("Label1"));
-    kg->setStyleSheet(QStringLiteral("font-size: 20pt;"));
-    auto* image7 =
-        new PictureButton(QStringLiteral("Image7"), Icons::Kind::Zero, QStringLiteral("Null stellen"), false, 40);
-    connect(image7, &QToolButton::clicked, this, guard([this] { Image7Click(); }));
-
-    m_tara = new QLineEdit(QStringLiteral("0"));
-    m_tara->setObjectName(QStringLiteral("Tara"));
-    m_tara->setFixedWidth(110);
-    m_tara->setStyleSheet(QStringLiteral("font-size: 14pt;"));
-    auto* taraLabel = new QLabel(QStringLiteral("Tara:"));
-    taraLabel->setBuddy(m_tara);
-
-    auto* direction = new QGroupBox(QStringLiteral("Ein Aus"));
-    direction->setStyleSheet(QStringLiteral("QGroupBox { background: #f4f7fa; border-radius: 4px; margin-top: 14px; }"
-                                            " QGroupBox::title { subcontrol-origin: margin; left: 4px; color: white; }"
-                                            " QRadioButton { color: black; }"));
-    direction->setObjectName(QStringLiteral("einzelwiegungsart"));
-    auto* dl = new QVBoxLayout(direction);
-    m_ein = new QRadioButton(QStringLiteral("Ein"));
-    m_aus = new QRadioButton(QStringLiteral("Aus"));
-    m_ein->setChecked(true);
-    dl->addWidget(m_ein);
-    dl->addWidget(m_aus);
-
-    auto* image11 = new PictureButton(QStringLiteral("Image11"), Icons::Kind::SingleWeighing,
-                                      QStringLiteral("Einzelwiegung"), true, 40);
-    image11->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    image11->setStyleSheet(QStringLiteral("color: black;"));
-    connect(image11, &QToolButton::clicked, this, guard([this] { Image11Click(); }));
-    // Digits and the decimal point only; Delete and the arrow keys still work.
-    Ui::filterNumberKeys(m_tara, QStringLiteral("."));
-
-    h->addWidget(m_gewicht, 1);
-    h->addWidget(kg);
-    h->addWidget(image7);
-    h->addSpacing(12);
-    h->addWidget(taraLabel);
-    h->addWidget(m_tara);
-    h->addWidget(direction);
-    h->addWidget(image11);
-    return p1;
+    connect(p->image7, &QToolButton::clicked, this, guard([this] { Image7Click(); }));
+    connect(p->image11, &QToolButton::clicked, this, guard([this] { Image11Click(); }));
+    return p;
 }
 
 QWidget* TForm1::buildCentre()
@@ -271,29 +231,8 @@ QWidget* TForm1::buildCentre()
     m_anzeige = new QStackedWidget;
     m_anzeige->setObjectName(QStringLiteral("anzeige"));
 
-    auto* videoPage = new QWidget;
-    videoPage->setObjectName(QStringLiteral("Videoansicht"));
-    auto* vl = new QVBoxLayout(videoPage);
-    vl->setContentsMargins(0, 0, 0, 0);
-    m_webcam = new WebcamView;
-    m_webcam->setObjectName(QStringLiteral("WebBrowser1"));
-    vl->addWidget(m_webcam);
-    m_panel5 = panel("Panel5");
-    m_panel5->setParent(videoPage);
-    m_panel5->setStyleSheet(QStringLiteral("#Panel5 { background: rgba(255,255,255,220); }"
-                                           " QLabel { font-size: 14pt; font-weight: bold; }"));
-    auto* p5 = new QGridLayout(m_panel5);
-    auto* numberValue = new QLabel;
-    numberValue->setObjectName(QStringLiteral("videowiegenummer"));
-    auto* weightValue = new QLabel;
-    weightValue->setObjectName(QStringLiteral("videogewicht"));
-    p5->addWidget(new QLabel(QStringLiteral("Wiegenummer:")), 0, 0);
-    p5->addWidget(numberValue, 0, 1);
-    p5->addWidget(new QLabel(QStringLiteral("Gewicht:")), 1, 0);
-    p5->addWidget(weightValue, 1, 1);
-    m_panel5->setGeometry(8, 8, 300, 70);
-    m_panel5->hide();
-    m_anzeige->addWidget(videoPage);
+    m_video = new VideoPage;
+    m_anzeige->addWidget(m_video);
 
     m_configPage = new ConfigPage;
     m_configPage->setObjectName(QStringLiteral("Konfiguration"));
@@ -471,7 +410,7 @@ void TForm1::konfigurationAfterOpen()
     }
     m_serverfenster->setVisible(c.serverfenster);
     if (c.video)
-        m_webcam->open(QUrl::fromUserInput(c.url_webcam));
+        m_video->browser()->open(QUrl::fromUserInput(c.url_webcam));
     m_devices.apply(c);
 }
 
@@ -517,10 +456,7 @@ void TForm1::Button16Click()
 
 void TForm1::webcambilder_speichern(qint64 n)
 {
-    findChild<QLabel*>(QStringLiteral("videowiegenummer"))->setText(QString::number(n));
-    findChild<QLabel*>(QStringLiteral("videogewicht"))->setText(m_devices.cycle().weight() + QStringLiteral(" kg"));
-    m_panel5->show();
-    m_panel5->raise();
+    m_video->showOverlay(n, m_devices.cycle().weight());
     showPage(Videoansicht);
     repaint();
     // The webcam page keeps drawing during the pause; operator input and device events wait.
@@ -533,7 +469,7 @@ void TForm1::webcambilder_speichern(qint64 n)
         PhotoCapture::plan(m_config, n, m_admin->wiegeart->text(), frameGeometry().topLeft(), photoDir());
     for (const QString& problem : PhotoCapture::take(shots, photoDir()))
         m_log.append(problem);
-    m_panel5->hide();
+    m_video->hideOverlay();
 }
 
 void TForm1::Button17Click()
@@ -627,68 +563,39 @@ void TForm1::Image11Click()
 
 void TForm1::showTicket(qint64 number, bool preview)
 {
-    m_druck->setWeighNumber(QString::number(number));
-    if (preview)
-        m_druck->preview();
-    else
-        m_druck->print();
+    // A ticket that fails is reported; the weighing it belongs to is stored already.
+    try {
+        m_druck->setWeighNumber(QString::number(number));
+        if (preview)
+            m_druck->preview();
+        else
+            m_druck->print();
+    } catch (const TicketError& e) {
+        Prompt::instance().message(e.message());
+    } catch (const DatabaseError& e) {
+        Prompt::instance().message(e.text());
+    }
 }
 
 void TForm1::wiegung_speichern(const QString& kind)
 {
     m_log.append(kind);
-    WeighingRecorder::Inputs in;
+    WeighingRecorder::Inputs in = WeighingRecorder::fromSelection(m_selection);
     in.weight = m_devices.cycle().weight();
     in.alibi = m_devices.cycle().alibi();
-    in.companyId = m_selection.value(Selection::FirmaId);
-    in.productId = m_selection.value(Selection::ProduktId);
-    in.vehicleId = m_selection.value(Selection::FahrzeugId);
-    auto quick = [this](Selection::Item hand, Selection::Item name) {
-        return m_selection.value(hand).isEmpty() ? QString() : m_selection.value(name);
-    };
-    in.quickCompany = quick(Selection::FirmaHand, Selection::FirmaGewaehlt);
-    in.quickProduct = quick(Selection::ProduktHand, Selection::ProduktGewaehlt);
-    in.quickVehicle = quick(Selection::FahrzeugHand, Selection::FahrzeugGewaehlt);
     in.rfid = m_admin->graireader->text();
-    in.tare = m_tara->text();
     in.out = m_aus->isChecked();
 
-    WeighingRecorder recorder(m_db);
     bool keepSelection = false;
     try {
-        qint64 number = 0;
-        bool ticket = true, preview = true;
-        if (kind == QLatin1String("Einzelwiegung")) {
-            number = recorder.storeSingle(in);
-            preview = m_config.einzelwiegung_vorschau;
-        } else if (kind == QLatin1String("Erstwiegung")) {
-            number = recorder.storeFirst(in);
-            ticket = m_config.erstwiegungsdruck;
-            preview = m_config.erstwiegungsdruck_vorschau;
-        } else if (kind == QLatin1String("Zweitwiegung")) {
-            const Query& open = m_today.query(TodayLists::Erstwiegungen);
-            if (!open.hasCurrentRow())
-                throw WeighingError(QStringLiteral("Die Zweitwiegung wurde nicht gespeichert: es ist keine Erstwiegung "
-                                                   "ausgewählt."));
-            WeighingRecorder::OpenFirst first{open.field(QStringLiteral("id")).asInt(),
-                                              open.field(QStringLiteral("wiegenummer")).asInt(),
-                                              open.field(QStringLiteral("wiegung.Tara")).asDouble()};
-            number = recorder.storeSecond(in, first);
-            preview = m_config.summendruck_vorschau;
-        }
-        if (number != 0) {
+        const WeighingRecorder::Stored stored = WeighingRecorder(m_db).store(
+            kind, in, WeighingRecorder::openFirst(m_today.query(TodayLists::Erstwiegungen)), m_config);
+        if (stored.number != 0) {
             // The weighing is stored; photo and ticket can no longer lose it.
             if (m_config.video)
-                webcambilder_speichern(number);
-            if (ticket) {
-                try {
-                    showTicket(number, preview);
-                } catch (const TicketError& e) {
-                    Prompt::instance().message(e.message());
-                } catch (const DatabaseError& e) {
-                    Prompt::instance().message(e.text());
-                }
-            }
+                webcambilder_speichern(stored.number);
+            if (stored.ticket)
+                showTicket(stored.number, stored.preview);
         }
     } catch (const WeighingError& e) {
         // Nothing stored: the operator corrects the entry and weighs again with the same selection.

@@ -1,8 +1,10 @@
 #include "WeighingRecorder.h"
 
+#include "Configuration.h"
 #include "Database.h"
 #include "GermanText.h"
 #include "Query.h"
+#include "Selection.h"
 #include "WeighNumbers.h"
 
 #include <cmath>
@@ -24,6 +26,46 @@ QVariant quick(const QString& name)
 }
 
 } // namespace
+
+WeighingRecorder::Inputs WeighingRecorder::fromSelection(const Selection& s)
+{
+    Inputs in;
+    in.companyId = s.value(Selection::FirmaId);
+    in.productId = s.value(Selection::ProduktId);
+    in.vehicleId = s.value(Selection::FahrzeugId);
+    auto typed = [&](Selection::Item hand, Selection::Item name) {
+        return s.value(hand).isEmpty() ? QString() : s.value(name);
+    };
+    in.quickCompany = typed(Selection::FirmaHand, Selection::FirmaGewaehlt);
+    in.quickProduct = typed(Selection::ProduktHand, Selection::ProduktGewaehlt);
+    in.quickVehicle = typed(Selection::FahrzeugHand, Selection::FahrzeugGewaehlt);
+    in.tare = s.value(Selection::Tara);
+    return in;
+}
+
+std::optional<WeighingRecorder::OpenFirst> WeighingRecorder::openFirst(const Query& q)
+{
+    if (!q.hasCurrentRow())
+        return std::nullopt;
+    return OpenFirst{q.field(QStringLiteral("id")).asInt(), q.field(QStringLiteral("wiegenummer")).asInt(),
+                     q.field(QStringLiteral("wiegung.Tara")).asDouble()};
+}
+
+WeighingRecorder::Stored WeighingRecorder::store(const QString& kind, const Inputs& in,
+                                                 const std::optional<OpenFirst>& first, const Configuration& c)
+{
+    if (kind == QLatin1String("Einzelwiegung"))
+        return {storeSingle(in), true, c.einzelwiegung_vorschau};
+    if (kind == QLatin1String("Erstwiegung"))
+        return {storeFirst(in), c.erstwiegungsdruck, c.erstwiegungsdruck_vorschau};
+    if (kind == QLatin1String("Zweitwiegung")) {
+        if (!first)
+            throw WeighingError(
+                QStringLiteral("Die Zweitwiegung wurde nicht gespeichert: es ist keine Erstwiegung ausgewählt."));
+        return {storeSecond(in, *first), true, c.summendruck_vorschau};
+    }
+    return {};
+}
 
 double WeighingRecorder::number(const QString& text, const QString& what)
 {

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 class Database;
+class Query;
+class Selection;
+struct Configuration;
 
 // A weighing that cannot be stored because of what was entered: a weight or tare that is no number,
 // a missing selection, no open first weighing. Nothing was stored.
@@ -42,6 +46,22 @@ public:
     };
 
     explicit WeighingRecorder(Database& db) : m_db(db) {}
+
+    // The chosen company, product and vehicle with the names of quick entries.
+    static Inputs fromSelection(const Selection& s);
+    // The current row of the list of open first weighings, if it has one.
+    static std::optional<OpenFirst> openFirst(const Query& erstwiegungen);
+
+    struct Stored
+    {
+        qint64 number = 0;    // 0: nothing stored (no known kind)
+        bool ticket = false;  // a ticket follows
+        bool preview = false; // in the preview rather than on the printer
+    };
+    // The weighing of kind ("Erstwiegung", "Zweitwiegung", "Einzelwiegung"; any other stores nothing)
+    // and what the configuration says about its ticket.
+    Stored store(const QString& kind, const Inputs& in, const std::optional<OpenFirst>& first,
+                 const Configuration& config);
 
     // A new row under a new weigh number: drawing the number and inserting run in one transaction,
     // so two stations never share a number and a failed insert consumes none. Returns the number.

@@ -3,7 +3,12 @@
 #include "TicketError.h"
 #include "TicketRenderer.h"
 
+#include "Prompt.h"
+
+#include <QAction>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QToolBar>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -27,6 +32,23 @@ void PrinterOutput::preview(const TicketPage& page)
         p->setFullPage(true);
         TicketRenderer::paintOn(*p, page);
     });
+    // Saving as PDF right from the preview's tool bar, besides printing from it.
+    if (auto* bar = dialog.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        QAction* save = bar->addAction(QStringLiteral("Als PDF speichern"));
+        QObject::connect(save, &QAction::triggered, &dialog, [&dialog, &page] {
+            const QString file = QFileDialog::getSaveFileName(
+                &dialog, QStringLiteral("Wiegeschein als PDF speichern"),
+                QStringLiteral("Wiegeschein_%1.pdf").arg(page.weighNumber), QStringLiteral("PDF (*.pdf)"));
+            if (file.isEmpty())
+                return;
+            try {
+                TicketRenderer::toPdf(page, file);
+            } catch (const TicketError& e) {
+                Prompt::instance().message(e.message());
+            }
+        });
+    }
     // Shown beside the main window, not over it: the station goes on while it is open.
     dialog.setWindowModality(Qt::NonModal);
     QEventLoop loop;

@@ -21,10 +21,12 @@ ReadCycle::ReadCycle(MessageLog& log, TcpDevice& tcp, SerialScaleLink& serial, A
     connect(&m_serial, &SerialScaleLink::dataReceived, this, &ReadCycle::feed);
     // A TCP scale starts its cycle as soon as it is reachable, and again after a reconnect.
     connect(&m_tcp, &TcpDevice::connected, this, [this] {
-        if (m_transport == Transport::Tcp) {
-            m_inFlight = false;
-            start();
-        }
+        if (m_transport == Transport::Tcp)
+            restart();
+    });
+    connect(&m_serial, &SerialScaleLink::reopened, this, [this] {
+        if (m_transport == Transport::Serial)
+            restart();
     });
 }
 
@@ -75,6 +77,13 @@ void ReadCycle::start()
 {
     if (!m_inFlight)
         sendRequest();
+}
+
+void ReadCycle::restart()
+{
+    m_inFlight = false;
+    m_timeout.stop();
+    start();
 }
 
 bool ReadCycle::write(const QByteArray& line)

@@ -45,6 +45,8 @@ public:
     void anfrage_tcp_senden();
     // Starts the cycle: sends a request unless one is already in flight.
     void start();
+    // After the link came back: whatever was in flight is lost, the cycle begins anew.
+    void restart();
     bool requestInFlight() const { return m_inFlight; }
 
     // Received bytes from either link: line assembly and classification.

@@ -1,5 +1,7 @@
 #include "SerialScaleLink.h"
 
+#include "TcpDevice.h"
+
 #include <QSerialPort>
 #include <stdexcept>
 
@@ -10,6 +12,32 @@ SerialScaleLink::Resolver g_resolver;
 SerialScaleLink::SerialScaleLink(QObject* parent) : QObject(parent), m_port(new QSerialPort(this))
 {
     connect(m_port, &QSerialPort::readyRead, this, [this] { Q_EMIT dataReceived(m_port->readAll()); });
+    connect(m_port, &QSerialPort::errorOccurred, this, &SerialScaleLink::onError);
+    m_retry.setInterval(TcpDevice::reconnectIntervalMs);
+    connect(&m_retry, &QTimer::timeout, this, &SerialScaleLink::retry);
+}
+
+void SerialScaleLink::onError()
+{
+    // The device is gone; the port number stays wanted until the configuration changes it.
+    if (m_port->error() != QSerialPort::ResourceError || !m_port->isOpen())
+        return;
+    m_port->close();
+    Q_EMIT lost();
+    m_retry.start(TcpDevice::reconnectIntervalMs);
+}
+
+void SerialScaleLink::retry()
+{
+    if (m_number < 1 || m_port->isOpen()) {
+        m_retry.stop();
+        return;
+    }
+    m_port->setPortName(deviceNameFor(m_number));
+    if (m_port->open(QIODevice::ReadWrite)) {
+        m_retry.stop();
+        Q_EMIT reopened();
+    }
 }
 
 SerialScaleLink::~SerialScaleLink()
@@ -43,6 +71,7 @@ void SerialScaleLink::open(int portNumber)
     const QString name = deviceNameFor(portNumber);
     if (m_port->isOpen() && m_number == portNumber && m_port->portName() == name)
         return;
+    m_retry.stop();
     close();
     if (portNumber < 1)
         throw std::runtime_error(QStringLiteral("Ungültige serielle Schnittstelle %1.").arg(portNumber).toStdString());
@@ -62,6 +91,7 @@ void SerialScaleLink::open(int portNumber)
 
 void SerialScaleLink::close()
 {
+    m_retry.stop();
     if (m_port->isOpen())
         m_port->close();
     m_number = 0;

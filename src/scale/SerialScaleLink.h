@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QSerialPort;
 
@@ -17,6 +18,7 @@ public:
 
     // Opens port number n (1 is the first port). An open port with the same number stays open.
     // Throws std::runtime_error with the system's message when the port cannot be opened.
+    // A port that goes away while open (a USB adapter pulled) is opened again every few seconds.
     void open(int portNumber);
     void close();
     bool isOpen() const;
@@ -32,8 +34,14 @@ public:
 
 Q_SIGNALS:
     void dataReceived(const QByteArray& data);
+    void lost();
+    void reopened();
 
 private:
+    void onError();
+    void retry();
+
     QSerialPort* m_port;
+    QTimer m_retry;
     int m_number = 0;
 };

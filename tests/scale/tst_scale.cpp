@@ -186,6 +186,29 @@ private Q_SLOTS:
         ReadCycle::replyTimeoutMs = 2000;
     }
 
+    void serialPortThatGoesAwayIsOpenedAgain()
+    {
+        Rig rig;
+        auto pty = std::make_unique<PtyDevice>();
+        QString name = pty->slaveName();
+        SerialScaleLink::setResolver([&name](int) { return name; });
+        rig.serial.open(1);
+        rig.cycle.configure(true, ReadCycle::Transport::Serial);
+        rig.cycle.start();
+        QVERIFY(waitFor([&] { return pty->lines().size() == 1; }));
+        pty.reset(); // the adapter is pulled
+        QVERIFY(waitFor([&] { return rig.lines.contains(QStringLiteral("Verbindung zur Waage (seriell) verloren!")) ||
+                                     !rig.serial.isOpen(); }));
+        QVERIFY(!rig.serial.isOpen());
+        pty = std::make_unique<PtyDevice>();
+        name = pty->slaveName();
+        QVERIFY(waitFor([&] { return rig.serial.isOpen(); }));
+        // The cycle begins anew on the port that came back.
+        QVERIFY(waitFor([&] { return pty->lines().size() == 1; }));
+        QCOMPARE(pty->lines()[0], QByteArray("READ\r\n"));
+        SerialScaleLink::setResolver(nullptr);
+    }
+
     void tcpScaleCyclesAndReconnects()
     {
         Rig rig;

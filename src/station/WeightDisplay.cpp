@@ -1,5 +1,6 @@
 #include "WeightDisplay.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -33,7 +34,11 @@ void WeightDisplay::paintEvent(QPaintEvent*)
     QFont f(QStringLiteral("Liberation Mono"));
     f.setStyleHint(QFont::Monospace);
     f.setBold(true);
+    // As large as the height allows, smaller for a long text so that no digit is cut off.
     f.setPixelSize(height() * 3 / 4);
+    const int needed = QFontMetrics(f).horizontalAdvance(m_text);
+    if (needed > width())
+        f.setPixelSize(qMax(8, f.pixelSize() * width() / needed));
     p.setFont(f);
     p.setPen(QColor(0x7C, 0xFC, 0x7C));
     p.drawText(rect(), Qt::AlignRight | Qt::AlignVCenter, m_text);

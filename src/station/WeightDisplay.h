@@ -14,7 +14,7 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
-    QSize sizeHint() const override { return {300, 80}; }
+    QSize sizeHint() const override { return {240, 80}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

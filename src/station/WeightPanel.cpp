@@ -23,7 +23,7 @@ WeightPanel::WeightPanel(QWidget* parent) : QFrame(parent)
     image7 = new PictureButton(QStringLiteral("Image7"), Icons::Kind::Zero, QStringLiteral("Null stellen"), false, 40);
 
     tara = Ui::named(new QLineEdit(QStringLiteral("0")), "Tara");
-    tara->setFixedWidth(110);
+    tara->setFixedWidth(100);
     tara->setStyleSheet(QStringLiteral("font-size: 14pt;"));
     // Digits and the decimal point only; Delete and the arrow keys still work.
     Ui::filterNumberKeys(tara, QStringLiteral("."));
@@ -48,7 +48,7 @@ WeightPanel::WeightPanel(QWidget* parent) : QFrame(parent)
     h->addWidget(gewicht, 1);
     h->addWidget(kg);
     h->addWidget(image7);
-    h->addSpacing(12);
+    h->addSpacing(4);
     h->addWidget(taraLabel);
     h->addWidget(tara);
     h->addWidget(direction);

@@ -185,11 +185,6 @@ int Database::changes() const
     return m_db ? sqlite3_changes(m_db) : 0;
 }
 
-bool Database::inTransaction() const
-{
-    return m_db && !sqlite3_get_autocommit(m_db);
-}
-
 void Database::registerFunctions()
 {
     const int utf8 = SQLITE_UTF8;

@@ -29,7 +29,6 @@ public:
     void exec(const QString& sql);
     qint64 lastInsertId() const;
     int changes() const;
-    bool inTransaction() const;
 
     sqlite3* handle() const { return m_db; }
 

@@ -104,13 +104,6 @@ bool Field::asBool() const
     return m_value.toDouble() != 0.0;
 }
 
-QDateTime Field::asDateTime() const
-{
-    if (m_value.typeId() == QMetaType::QString)
-        return GermanText::parseSqlDateTime(m_value.toString());
-    return {};
-}
-
 Query::Query(Database& db) : m_db(db) {}
 
 Query::~Query() = default;

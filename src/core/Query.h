@@ -21,7 +21,6 @@ public:
     qint64 asInt() const;
     double asDouble() const;
     bool asBool() const;
-    QDateTime asDateTime() const;
     QVariant value() const { return m_value; }
 
 private:

@@ -74,10 +74,10 @@ void QueryModel::sort(int column, Qt::SortOrder order)
             cmp = int(!va.isNull()) - int(!vb.isNull());
         else if (va.typeId() == QMetaType::QString && vb.typeId() == QMetaType::QString)
             cmp = va.toString().localeAwareCompare(vb.toString());
-        else
-            cmp = QVariant::compare(va, vb) == QPartialOrdering::Less      ? -1
-                  : QVariant::compare(va, vb) == QPartialOrdering::Greater ? 1
-                                                                           : 0;
+        else {
+            const QPartialOrdering o = QVariant::compare(va, vb);
+            cmp = o == QPartialOrdering::Less ? -1 : o == QPartialOrdering::Greater ? 1 : 0;
+        }
         return order == Qt::AscendingOrder ? cmp < 0 : cmp > 0;
     });
     Q_EMIT layoutChanged();

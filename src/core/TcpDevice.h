@@ -33,8 +33,6 @@ public:
     void disconnectFromHost();
 
     bool isConnected() const;
-    QString host() const { return m_host; }
-    int port() const { return m_port; }
 
     // Sends in one piece. Dropped (false) while not connected or while the peer has not taken the
     // earlier data, so a stalled peer cannot make us buffer without bound.

@@ -66,11 +66,11 @@ QString SerialScaleLink::deviceName() const
     return m_port->portName();
 }
 
-void SerialScaleLink::open(int portNumber)
+bool SerialScaleLink::open(int portNumber)
 {
     const QString name = deviceNameFor(portNumber);
     if (m_port->isOpen() && m_number == portNumber && m_port->portName() == name)
-        return;
+        return false;
     m_retry.stop();
     close();
     if (portNumber < 1)
@@ -87,6 +87,7 @@ void SerialScaleLink::open(int portNumber)
                                      .arg(name, m_port->errorString())
                                      .toStdString());
     m_number = portNumber;
+    return true;
 }
 
 void SerialScaleLink::close()

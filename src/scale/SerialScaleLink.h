@@ -19,7 +19,8 @@ public:
     // Opens port number n (1 is the first port). An open port with the same number stays open.
     // Throws std::runtime_error with the system's message when the port cannot be opened.
     // A port that goes away while open (a USB adapter pulled) is opened again every few seconds.
-    void open(int portNumber);
+    // Returns true when the port was opened now, false when it was open already.
+    bool open(int portNumber);
     void close();
     bool isOpen() const;
     int portNumber() const { return m_number; }

@@ -70,9 +70,7 @@ void DeviceHub::apply(const Configuration& c)
         }
         if (c.isSerial()) {
             m_scaleSocket.disconnectFromHost();
-            const bool wasOpen = m_serial.isOpen() && m_serial.portNumber() == c.port_waage;
-            m_serial.open(c.port_waage);
-            if (!wasOpen)
+            if (m_serial.open(c.port_waage))
                 QThread::msleep(static_cast<unsigned long>(serialSettleMs));
             m_cycle.start();
         }

@@ -327,28 +327,22 @@ void TForm1::wireScale()
 
     // A line written or pasted into a reply memo is handled like one received from the scale; the
     // handler empties the memo again.
-    connect(m_admin->ausloeser, &QPlainTextEdit::textChanged, this, guard([this] {
-                const QString line = m_admin->ausloeser->toPlainText();
-                if (line.isEmpty())
-                    return;
-                {
-                    const QSignalBlocker block(m_admin->ausloeser);
-                    m_admin->ausloeser->clear();
-                }
-                m_devices.cycle().waage_antwort_ausloeserChange(line);
-            }));
+    auto forward = [this](QPlainTextEdit* memo, void (ReadCycle::*handler)(const QString&)) {
+        connect(memo, &QPlainTextEdit::textChanged, this, guard([this, memo, handler] {
+                    const QString line = memo->toPlainText();
+                    if (line.isEmpty())
+                        return;
+                    {
+                        const QSignalBlocker block(memo);
+                        memo->clear();
+                    }
+                    (m_devices.cycle().*handler)(line);
+                }));
+    };
+    forward(m_admin->ausloeser, &ReadCycle::waage_antwort_ausloeserChange);
+    forward(m_admin->laufend, &ReadCycle::waage_antwort_laufendChange);
     connect(m_admin->memo1, &QPlainTextEdit::textChanged, this,
             guard([this] { m_devices.cycle().waage_antwort_ausloeserChange(m_admin->ausloeser->toPlainText()); }));
-    connect(m_admin->laufend, &QPlainTextEdit::textChanged, this, guard([this] {
-                const QString line = m_admin->laufend->toPlainText();
-                if (line.isEmpty())
-                    return;
-                {
-                    const QSignalBlocker block(m_admin->laufend);
-                    m_admin->laufend->clear();
-                }
-                m_devices.cycle().waage_antwort_laufendChange(line);
-            }));
     connect(m_admin->simulationAlibi, &QPushButton::clicked, this, guard([this] { Button13Click(); }));
 }
 
@@ -475,7 +469,7 @@ void TForm1::webcambilder_speichern(qint64 n)
 void TForm1::Button17Click()
 {
     const QPoint p = frameGeometry().topLeft();
-    findChild<QLabel*>(QStringLiteral("Label33"))->setText(QStringLiteral("%1/%2").arg(p.x()).arg(p.y()));
+    m_admin->koordinaten->setText(QStringLiteral("%1/%2").arg(p.x()).arg(p.y()));
 }
 
 void TForm1::auswahl_zuruecksetzen()

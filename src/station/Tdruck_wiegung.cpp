@@ -1,18 +1,17 @@
 #include "Tdruck_wiegung.h"
 
+#include "Prompt.h"
 #include "TicketError.h"
 #include "TicketRenderer.h"
-
-#include "Prompt.h"
 
 #include <QAction>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QToolBar>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPrintPreviewDialog>
+#include <QToolBar>
 
 namespace {
 PrinterOutput g_printer;

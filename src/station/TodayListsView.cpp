@@ -25,7 +25,7 @@ struct PageNames
     const char* labels[3];
     const char* values[3];
     const char* menu;
-    const char* items[3][2]; // caption, handler
+    const char* items[3][2]; // caption, handler; in the order ticket, photos, delete
 };
 
 const PageNames Names[3] = {
@@ -121,19 +121,15 @@ TodayListsView::TodayListsView(TodayLists& lists, QWidget* parent) : QTabWidget(
             outer->addWidget(m_image12, 0, Qt::AlignRight);
         }
         p.menu = Ui::named(new QMenu(this), n.menu);
-        for (const auto& item : n.items) {
-            if (!item[0])
-                continue;
-            QAction* a = p.menu->addAction(QString::fromUtf8(item[0]));
-            a->setObjectName(QString::fromLatin1(item[1]));
-            const QString caption = QString::fromUtf8(item[0]);
-            connect(a, &QAction::triggered, this, [this, list, caption] {
-                if (caption == QLatin1String("Wiegeschein"))
-                    Q_EMIT ticketRequested(list);
-                else if (caption == QLatin1String("Verwiegefotos"))
-                    Q_EMIT photosRequested(list);
-                else
-                    Q_EMIT deleteRequested(list);
+        void (TodayListsView::*const requests[3])(TodayLists::List) = {
+            &TodayListsView::ticketRequested, &TodayListsView::photosRequested, &TodayListsView::deleteRequested};
+        for (int k = 0; k < 3; ++k) {
+            if (!n.items[k][0])
+                continue; // the open first weighings have no delete
+            QAction* a = p.menu->addAction(QString::fromUtf8(n.items[k][0]));
+            a->setObjectName(QString::fromLatin1(n.items[k][1]));
+            connect(a, &QAction::triggered, this, [this, list, request = requests[k]] {
+                Q_EMIT(this->*request)(list);
             });
         }
         connect(p.list, &QListView::customContextMenuRequested, this, [this, list](const QPoint& pos) {

@@ -197,8 +197,10 @@ private Q_SLOTS:
         rig.cycle.start();
         QVERIFY(waitFor([&] { return pty->lines().size() == 1; }));
         pty.reset(); // the adapter is pulled
-        QVERIFY(waitFor([&] { return rig.lines.contains(QStringLiteral("Verbindung zur Waage (seriell) verloren!")) ||
-                                     !rig.serial.isOpen(); }));
+        QVERIFY(waitFor([&] {
+            return rig.lines.contains(QStringLiteral("Verbindung zur Waage (seriell) verloren!")) ||
+                   !rig.serial.isOpen();
+        }));
         QVERIFY(!rig.serial.isOpen());
         pty = std::make_unique<PtyDevice>();
         name = pty->slaveName();
